@@ -1,0 +1,61 @@
+# One function per kind of target; every target gets the project's warning flags.
+
+function(gravik_warnings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+endfunction()
+
+# gravik_library(NAME [SHARED|STATIC] SOURCES ... LINKS ...)
+# Public headers live beside the sources; the folder above the module is the include root,
+# so code includes "corebase/bcstringlist.h", "trcfile/segyreader.h" and so on.
+function(gravik_library name)
+  cmake_parse_arguments(ARG "SHARED;STATIC" "" "SOURCES;LINKS" ${ARGN})
+  set(kind STATIC)
+  if(ARG_SHARED)
+    set(kind SHARED)
+  endif()
+  add_library(${name} ${kind} ${ARG_SOURCES})
+  add_library(gravik::${name} ALIAS ${name})
+  target_include_directories(${name} PUBLIC ${CMAKE_CURRENT_SOURCE_DIR}/..)
+  target_link_libraries(${name} PUBLIC ${ARG_LINKS})
+  gravik_warnings(${name})
+endfunction()
+
+# gravik_program(NAME SOURCES ... LINKS ...): lands in bin/.
+function(gravik_program name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LINKS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  target_link_libraries(${name} PRIVATE ${ARG_LINKS})
+  gravik_warnings(${name})
+endfunction()
+
+# gravik_test(NAME LABEL unit|gui|integration|interop SOURCES ... LINKS ...)
+# Every test runs with GRAVIK_HOME set to a fresh folder of its own, and knows the bin folder.
+function(gravik_test name)
+  cmake_parse_arguments(ARG "" "LABEL" "SOURCES;LINKS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  target_link_libraries(${name} PRIVATE ${ARG_LINKS} GTest::gtest GTest::gtest_main)
+  target_compile_definitions(${name} PRIVATE GRAVIK_BIN_DIR="${GRAVIK_BIN_DIR}"
+                                             GRAVIK_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  gravik_warnings(${name})
+  add_test(NAME ${name} COMMAND ${CMAKE_COMMAND} -E env --unset=GRAVIK_HOME
+           ${PROJECT_SOURCE_DIR}/scripts/with-home $<TARGET_FILE:${name}>)
+  set_tests_properties(${name} PROPERTIES LABELS "${ARG_LABEL}"
+                       ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()
+
+# gravik_plugin(CODE SOURCES ... LINKS ... DESCRIPTION file.dsc)
+# Builds bin/ProcLib/<code>.so (no "lib" prefix, so QLibrary finds "<app>/ProcLib/<code>")
+# and copies the description into bin/procedures/.
+function(gravik_plugin code)
+  cmake_parse_arguments(ARG "" "DESCRIPTION" "SOURCES;LINKS" ${ARGN})
+  add_library(${code} MODULE ${ARG_SOURCES})
+  set_target_properties(${code} PROPERTIES PREFIX "" SUFFIX ".so"
+                        LIBRARY_OUTPUT_DIRECTORY ${GRAVIK_BIN_DIR}/ProcLib
+                        CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
+  target_link_libraries(${code} PRIVATE gravik::proccommon ${ARG_LINKS})
+  gravik_warnings(${code})
+  if(ARG_DESCRIPTION)
+    configure_file(${ARG_DESCRIPTION} ${GRAVIK_BIN_DIR}/procedures/${ARG_DESCRIPTION} COPYONLY)
+  endif()
+endfunction()

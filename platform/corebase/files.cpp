@@ -1,0 +1,45 @@
+#include "corebase/files.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+
+#include <algorithm>
+
+int F_AppendFileList(const QString& mask, QStringList& list, bool fullPaths) {
+    const QFileInfo maskInfo(mask);
+    const QDir dir = maskInfo.dir();
+    const QRegularExpression pattern(
+        QRegularExpression::wildcardToRegularExpression(maskInfo.fileName()),
+        QRegularExpression::CaseInsensitiveOption);
+    QStringList names;
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        if (pattern.match(name).hasMatch())
+            names.append(name);
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
+        return a.compare(b, Qt::CaseInsensitive) < 0;
+    });
+    for (const QString& name : names)
+        list.append(fullPaths ? dir.filePath(name) : name);
+    return int(names.size());
+}
+
+bool F_IsFolderEmpty(const QString& folder) {
+    return QDir(folder).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden |
+                                QDir::System);
+}
+
+bool F_ClearDirectory(const QString& folder) {
+    QDir dir(folder);
+    bool ok = dir.exists();
+    for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
+        ok = dir.remove(name) && ok;
+    return ok;
+}
+
+QString F_GetMyComputerFolder() { return QDir::homePath(); }
+
+bool F_OpenAsciiDoc(const QString& path) {
+    return QProcess::startDetached(QStringLiteral("xdg-open"), {path});
+}

@@ -1,0 +1,27 @@
+#pragma once
+// Process helpers of the CP_ family: start, bind to a processor, kill, reap.
+
+#include <QString>
+#include <QStringList>
+
+#include <sys/types.h>
+
+struct CP_ProcInfo {
+    pid_t pid = 0;
+};
+
+// Splits a command line into arguments: blanks separate, double quotes group (and are
+// removed), as the command lines built with S_Quote expect.
+QStringList CP_SplitCommandLine(const QString& commandLine);
+// Starts the command line; the program is its first argument. False when it cannot start
+// (missing or not executable program).
+bool CP_CreateProc(const QString& commandLine, CP_ProcInfo& info);
+// Binds the process to one logical processor.
+bool CP_SetAffinity(const CP_ProcInfo& info, int processor);
+// Kills the process at once (SIGKILL).
+bool CP_Terminate(const CP_ProcInfo& info);
+// True once the process has ended; reaps it, so no zombie stays behind. `exitCode` gets its
+// exit status, or 128 + signal when a signal ended it.
+bool CP_HasExited(CP_ProcInfo& info, int* exitCode = nullptr);
+// Number of logical processors this process may run on.
+int CP_ProcessorCount();
