@@ -1,0 +1,49 @@
+#include "corebase/files.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+void touch(const QString& path) {
+    QFile f(path);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+}
+
+} // namespace
+
+TEST(Files, MaskMatchesCaseInsensitivelyAndSorts) {
+    QTemporaryDir dir;
+    for (const char* name : {"b.sgy", "a.SGY", "c.Sgy", "d.sgy.bak", "e.txt", "f1.sgy", "f22.sgy"})
+        touch(dir.filePath(name));
+    QDir(dir.path()).mkdir("sub.sgy");
+
+    QStringList names;
+    EXPECT_EQ(F_AppendFileList(dir.filePath("*.sgy"), names, false), 5);
+    EXPECT_EQ(names, (QStringList{"a.SGY", "b.sgy", "c.Sgy", "f1.sgy", "f22.sgy"}));
+
+    QStringList one;
+    one.append("kept");
+    EXPECT_EQ(F_AppendFileList(dir.filePath("F?.SGY"), one, true), 1);
+    EXPECT_EQ(one, (QStringList{"kept", dir.filePath("f1.sgy")}));
+
+    QStringList none;
+    EXPECT_EQ(F_AppendFileList(dir.filePath("missing/*.sgy"), none, false), 0);
+}
+
+TEST(Files, EmptyAndClear) {
+    QTemporaryDir dir;
+    EXPECT_TRUE(F_IsFolderEmpty(dir.path()));
+    touch(dir.filePath("x.sgy"));
+    touch(dir.filePath(".hidden"));
+    QDir(dir.path()).mkdir("keep");
+    EXPECT_FALSE(F_IsFolderEmpty(dir.path()));
+    EXPECT_TRUE(F_ClearDirectory(dir.path()));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden),
+              QStringList{"keep"});
+    EXPECT_FALSE(F_ClearDirectory(dir.filePath("missing")));
+    EXPECT_FALSE(F_GetMyComputerFolder().isEmpty());
+}

@@ -1,0 +1,40 @@
+#include "corebase/process.h"
+
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+TEST(Process, SplitCommandLine) {
+    EXPECT_EQ(CP_SplitCommandLine("\"/a b/procrunner\" tva3 0 \"/in/x y.sgy\" \"\""),
+              (QStringList{"/a b/procrunner", "tva3", "0", "/in/x y.sgy", ""}));
+    EXPECT_EQ(CP_SplitCommandLine("  a   b "), (QStringList{"a", "b"}));
+    EXPECT_TRUE(CP_SplitCommandLine("").isEmpty());
+}
+
+namespace {
+
+int waitExit(CP_ProcInfo& info) {
+    int code = -1;
+    for (int i = 0; i < 500 && !CP_HasExited(info, &code); ++i)
+        QThread::msleep(10);
+    return code;
+}
+
+} // namespace
+
+TEST(Process, StartBindKillReap) {
+    CP_ProcInfo info;
+    EXPECT_FALSE(CP_CreateProc("\"/nonexistent/program\" x", info));
+    EXPECT_EQ(info.pid, 0);
+
+    ASSERT_TRUE(CP_CreateProc("/bin/sh -c \"exit 3\"", info));
+    EXPECT_EQ(waitExit(info), 3);
+    EXPECT_EQ(info.pid, 0);
+
+    ASSERT_TRUE(CP_CreateProc("/bin/sleep 30", info));
+    EXPECT_TRUE(CP_SetAffinity(info, 0));
+    EXPECT_FALSE(CP_HasExited(info));
+    EXPECT_TRUE(CP_Terminate(info));
+    EXPECT_EQ(waitExit(info), 128 + 9);
+    EXPECT_GE(CP_ProcessorCount(), 1);
+}
