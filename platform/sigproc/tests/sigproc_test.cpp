@@ -1,0 +1,166 @@
+#include "sigproc/sigproc.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <vector>
+
+namespace {
+
+constexpr double kPi = 3.14159265358979323846;
+
+std::vector<float> sine(double freq, double dt, int n, double amp = 1.0) {
+    std::vector<float> x(n);
+    for (int i = 0; i < n; ++i)
+        x[size_t(i)] = float(amp * std::sin(2.0 * kPi * freq * dt * i + 0.3));
+    return x;
+}
+
+double rms(const std::vector<float>& x, int from, int to) {
+    double s = 0.0;
+    for (int i = from; i < to; ++i)
+        s += double(x[size_t(i)]) * x[size_t(i)];
+    return std::sqrt(s / (to - from));
+}
+
+// Gain in dB of a tone at `freq` through the filter, measured away from the segment ends.
+double toneGainDb(const std::vector<double>& coeff, int halfLen, double freq, double dt) {
+    const int n = 2000;
+    std::vector<float> x = sine(freq, dt, n), work(n);
+    const double before = rms(x, 200, n - 200);
+    SP_FilterFloat(x.data(), n, halfLen, coeff.data(), work.data());
+    return 20.0 * std::log10(rms(x, 200, n - 200) / before);
+}
+
+struct ToneCase {
+    const char* what;
+    int halfLen;
+    double low, high; // low 0: low-pass
+    double dt;
+    double freq;
+    bool passes; // within 1 dB, else attenuated by at least 30 dB
+};
+
+class FilterTone : public ::testing::TestWithParam<ToneCase> {};
+
+TEST_P(FilterTone, PassesOrStops) {
+    const ToneCase& c = GetParam();
+    std::vector<double> coeff(SP_MAX_COEFFS, 0.0);
+    const int count = c.low > 0 ? SP_PotterBPFilter(c.halfLen, c.low, c.high, c.dt, coeff.data())
+                                : SP_PotterLFFilter(c.halfLen, c.high, c.dt, coeff.data());
+    ASSERT_EQ(count, 2 * c.halfLen + 1);
+    const double db = toneGainDb(coeff, c.halfLen, c.freq, c.dt);
+    if (c.passes)
+        EXPECT_LT(std::fabs(db), 1.0) << c.what << ": " << db << " dB";
+    else
+        EXPECT_LT(db, -30.0) << c.what << ": " << db << " dB";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Designs, FilterTone,
+    ::testing::Values(ToneCase{"band 20-60, 40 Hz", 50, 20, 60, 0.002, 40, true},
+                      ToneCase{"band 20-60, 30 Hz", 50, 20, 60, 0.002, 30, true},
+                      ToneCase{"band 20-60, 150 Hz", 50, 20, 60, 0.002, 150, false},
+                      ToneCase{"band 20-60, 1 Hz", 50, 20, 60, 0.002, 1, false},
+                      ToneCase{"defaults 5-50, 25 Hz", 15, 5, 50, 0.002, 25, true},
+                      ToneCase{"defaults 5-50, 200 Hz", 15, 5, 50, 0.002, 200, false},
+                      ToneCase{"band 100-200 at 1 ms, 150 Hz", 40, 100, 200, 0.001, 150, true},
+                      ToneCase{"band 100-200 at 1 ms, 20 Hz", 40, 100, 200, 0.001, 20, false},
+                      ToneCase{"low-pass 40, 10 Hz", 30, 0, 40, 0.002, 10, true},
+                      ToneCase{"low-pass 40, 150 Hz", 30, 0, 40, 0.002, 150, false},
+                      ToneCase{"low-pass 40, 0.5 Hz", 30, 0, 40, 0.002, 0.5, true}));
+
+TEST(FilterDesign, RefusedArgumentsLeaveCoefficientsAlone) {
+    struct Case {
+        int halfLen;
+        double low, high, dt;
+    } cases[] = {{51, 5, 50, 0.002},  {-1, 5, 50, 0.002}, {15, 50, 50, 0.002},
+                 {15, 60, 50, 0.002}, {15, 5, 50, 0.0},   {15, 300, 400, 0.002}};
+    for (const Case& c : cases) {
+        std::vector<double> coeff(SP_MAX_COEFFS + 10, 7.0);
+        EXPECT_EQ(SP_PotterBPFilter(c.halfLen, c.low, c.high, c.dt, coeff.data()), 0);
+        EXPECT_EQ(SP_PotterLFFilter(c.halfLen, c.dt > 0 ? 0.0 : 50.0, c.dt, coeff.data()), 0);
+        for (double v : coeff)
+            EXPECT_EQ(v, 7.0);
+    }
+}
+
+TEST(FilterDesign, ZeroPhaseAndLowPassAboveNyquistPassesAll) {
+    std::vector<double> coeff(SP_MAX_COEFFS);
+    ASSERT_EQ(SP_PotterBPFilter(50, 10, 80, 0.002, coeff.data()), 101);
+    for (int k = 0; k < 50; ++k)
+        EXPECT_DOUBLE_EQ(coeff[size_t(k)], coeff[size_t(100 - k)]);
+    ASSERT_EQ(SP_PotterLFFilter(3, 400, 0.002, coeff.data()), 7);
+    EXPECT_EQ(coeff[3], 1.0);
+    EXPECT_EQ(coeff[0] + coeff[1] + coeff[2] + coeff[4] + coeff[5] + coeff[6], 0.0);
+}
+
+TEST(FilterFloat, EdgesMirrorAndNothingOutsideIsRead) {
+    // A steady level through a low-pass stays steady right up to both ends, also when the
+    // segment is shorter than the half-length. Guards around the segment must stay untouched.
+    std::vector<double> coeff(SP_MAX_COEFFS);
+    ASSERT_GT(SP_PotterLFFilter(50, 40, 0.002, coeff.data()), 0);
+    for (int n : {1, 2, 5, 60, 300}) {
+        std::vector<float> buf(size_t(n) + 2, 1e30f), work(size_t(n) + 2, -1e30f);
+        for (int i = 1; i <= n; ++i)
+            buf[size_t(i)] = 3.0f;
+        const float m = SP_FilterFloat(buf.data() + 1, n, 50, coeff.data(), work.data() + 1);
+        EXPECT_NEAR(m, 3.0f, 1e-4) << n;
+        for (int i = 1; i <= n; ++i)
+            EXPECT_NEAR(buf[size_t(i)], 3.0f, 1e-4) << n << " at " << i;
+        EXPECT_EQ(buf.front(), 1e30f);
+        EXPECT_EQ(buf.back(), 1e30f);
+        EXPECT_EQ(work.back(), -1e30f);
+    }
+}
+
+TEST(FilterFloat, ReturnsLargestAbsoluteAfterFiltering) {
+    std::vector<double> coeff = {0.5, 0.0, 0.5}; // average of the two neighbours
+    std::vector<float> x = {0, 0, -4, 0, 0}, work(5);
+    EXPECT_FLOAT_EQ(SP_FilterFloat(x.data(), 5, 1, coeff.data(), work.data()), 2.0f);
+    EXPECT_EQ(x, (std::vector<float>{0, -2, 0, -2, 0}));
+    // A refused half-length keeps the data and reports their maximum.
+    EXPECT_FLOAT_EQ(SP_FilterFloat(x.data(), 5, 51, coeff.data(), work.data()), 2.0f);
+    EXPECT_EQ(x, (std::vector<float>{0, -2, 0, -2, 0}));
+}
+
+TEST(AGC, LevelsADecayingTrace) {
+    const int n = 2000;
+    const double dt = 0.002;
+    std::vector<float> x = sine(30, dt, n), work(n);
+    for (int i = 0; i < n; ++i)
+        x[size_t(i)] *= float(std::exp(-i * dt / 0.5)); // 80 dB of decay over the trace
+    SP_AGCTransform(x.data(), n, 100, work.data());
+    const double first = rms(x, 0, 200), last = rms(x, n - 200, n);
+    EXPECT_NEAR(first, 1.0, 0.1);
+    EXPECT_NEAR(last, 1.0, 0.1);
+}
+
+TEST(AGC, FirstAndLastSamplesUseTheWindowInsideTheSegment) {
+    for (int window : {1, 2, 7, 20, 5000}) {
+        std::vector<float> x(50, -5.0f), work(50);
+        SP_AGCTransform(x.data(), 50, window, work.data());
+        for (float v : x)
+            EXPECT_FLOAT_EQ(v, -1.0f) << "window " << window;
+    }
+}
+
+TEST(AGC, ZerosStayZeroAfterALargeSpike) {
+    std::vector<float> x(400, 0.0f), work(400);
+    x[10] = 1e20f;
+    x[300] = 1e-20f;
+    SP_AGCTransform(x.data(), 400, 20, work.data());
+    for (int i = 0; i < 400; ++i) {
+        ASSERT_TRUE(std::isfinite(x[size_t(i)])) << i;
+        if (i != 10 && i != 300) {
+            EXPECT_EQ(x[size_t(i)], 0.0f) << i;
+        }
+    }
+    EXPECT_NEAR(x[300], std::sqrt(20.0f), 1e-3); // alone in its window of 20
+    std::vector<float> zeros(30, 0.0f);
+    SP_AGCTransform(zeros.data(), 30, 10, work.data());
+    for (float v : zeros)
+        EXPECT_EQ(v, 0.0f);
+}
+
+} // namespace
