@@ -21,5 +21,6 @@ public:
 
 private:
     bool m_haveHeader = false;
+    bool m_testBig = true;
     int64_t m_testSize = 0;
 };
