@@ -1,0 +1,281 @@
+#include "core/tubatchrun.h"
+
+#include "core/spvstrings.h"
+#include "core/tcconcurrency.h"
+#include "core/tuanswerer.h"
+#include "core/tufilelist.h"
+#include "core/tujobtext.h"
+#include "corebase/files.h"
+#include "corebase/strings.h"
+#include "msgchannel/namedstore.h"
+#include "msgchannel/tcmsgserver.h"
+#include "msgchannel/workermsg.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// How often ended workers are looked for, and how long an ended worker's last frames may
+// take to arrive before the file is failed.
+constexpr int kPollMs = 200;
+constexpr qint64 kGraceMs = 2000;
+
+} // namespace
+
+TUBatchRun::TUBatchRun(TUFileList& files, TCConcurrency& concurrency, TCMsgServer& channel,
+                       TUAnswerer& answerer, QObject* parent)
+    : QObject(parent), m_files(files), m_concurrency(concurrency), m_channel(channel),
+      m_answerer(answerer) {
+    m_channel.SetSendHandler(SPV_MSG_QUERYSTOP, [this](const TMsgFrame& frame) {
+        return QueryStop(static_cast<int>(frame.lParam));
+    });
+    connect(&m_channel, &TCMsgServer::posted, this, &TUBatchRun::OnPosted);
+    connect(&m_channel, &TCMsgServer::clientClosed, this, &TUBatchRun::OnClientClosed);
+    m_poll.setInterval(kPollMs);
+    connect(&m_poll, &QTimer::timeout, this, &TUBatchRun::OnPoll);
+}
+
+TUBatchRun::~TUBatchRun() {
+    m_channel.SetSendHandler(SPV_MSG_QUERYSTOP, [](const TMsgFrame&) { return qint64(0); });
+    M_CloseSharedText(m_jobHandle);
+}
+
+int TUBatchRun::Refuse(int id, const QStringList& args) {
+    m_refusal = SpvFormat(id, args);
+    return id;
+}
+
+int TUBatchRun::Start(const Request& request) {
+    m_refusal.clear();
+    if (m_mode != smPrepare)
+        return -1;
+    if (m_files.IsEmpty())
+        return Refuse(22);
+    if (request.workers < 1)
+        return Refuse(MsgNoWorkers);
+    if (request.outputFolder.isEmpty())
+        return Refuse(MsgNoOutputFolder);
+    if (request.outputFolder == request.inputFolder && request.prefix.isEmpty() &&
+        request.suffix.isEmpty())
+        return Refuse(41);
+    QString job;
+    if (request.proc.Has(pfJob)) {
+        job = TUJobText::Normalise(request.jobLines);
+        const int bad = TUJobText::FirstBadChar(job, SpvJobCharacters());
+        if (bad >= 0)
+            return Refuse(38, {QString(job[bad])});
+        const int checked = m_library.Check(request.proc.code, job);
+        if (checked != 0)
+            return Refuse(checked);
+    }
+    if (request.remind) {
+        const QString none = SpvText(51);
+        const QString prefix = request.prefix.isEmpty() ? none : S_Quote(request.prefix);
+        const QString suffix = request.suffix.isEmpty() ? none : S_Quote(request.suffix);
+        if (!m_answerer.Ask(52, SpvFormat(52, {prefix, suffix}))) {
+            m_library.Unload();
+            return -1;
+        }
+    }
+    M_CloseSharedText(m_jobHandle);
+    m_published = TUJobText::Published(job, request.proc.Has(pfFileNames), request.inputFolder,
+                                       m_files.Names());
+    m_jobHandle = M_CreateSharedText(QString::fromLatin1(SPV_JOB_TEXT_NAME), m_published);
+    if (m_jobHandle == 0 || !m_channel.IsOpen()) {
+        m_library.Unload();
+        return Refuse(21);
+    }
+    m_library.Unload();
+    m_job = job;
+    m_proc = request.proc;
+    m_mode = smRunning;
+    m_successes = 0;
+    m_failures = 0;
+    m_exited.clear();
+    m_clock.start();
+    emit countChanged(CountText());
+    m_files.StartBatch(request.proc.code, request.inputFolder, request.outputFolder, request.prefix,
+                       request.suffix, request.workers, request.proc.Has(pfSingleRun),
+                       &m_concurrency, [this](int index, int code) { PostStatus(index, code); });
+    m_poll.start();
+    m_files.StartInitial();
+    return 0;
+}
+
+void TUBatchRun::PostStatus(int index, int code) {
+    QMetaObject::invokeMethod(
+        this, [this, index, code] { OnStatus(index, code); }, Qt::QueuedConnection);
+}
+
+void TUBatchRun::OnPosted(const TMsgFrame& frame) {
+    if (frame.msg != SPV_MSG_STATUS)
+        return;
+    OnStatus(int(frame.wParam >> 16), int(frame.wParam & 0xFFFF));
+}
+
+void TUBatchRun::OnStatus(int index, int code) {
+    if (m_mode != smRunning || index < 0 || index >= m_files.Count() ||
+        index > m_files.LastStarted())
+        return;
+    TUFileRec& rec = m_files.At(index);
+    if (rec.IsFinal())
+        return;
+    if (code <= int(SPV_STATUS_LAST_PERCENT)) {
+        // A stop asked before the worker began must survive its start report.
+        if (code == 0 && rec.state != fsStopRequested)
+            rec.state = fsRunning;
+        rec.percent = quint16(code);
+        emit fileChanged(index);
+        return;
+    }
+    rec.result = qint16(code - int(SPV_STATUS_FINAL_BASE));
+    rec.state = rec.result == 0 ? fsDone : fsFailed;
+    ++(rec.result == 0 ? m_successes : m_failures);
+    m_exited.remove(index);
+    const bool more = m_files.WorkerFinished(index);
+    emit fileChanged(index);
+    emit countChanged(CountText());
+    if (!more)
+        EndBatch();
+}
+
+void TUBatchRun::OnClientClosed(int index, bool finalSeen) {
+    if (!finalSeen)
+        OnStatus(index, int(SPV_STATUS_FINAL_BASE) + TUFileList::NoFinalStatus);
+}
+
+void TUBatchRun::OnPoll() {
+    if (m_mode != smRunning)
+        return;
+    const qint64 now = m_clock.elapsed();
+    for (int index : m_files.CollectExited())
+        m_exited.insert(index, now + kGraceMs);
+    const QList<int> waiting = m_exited.keys();
+    for (int index : waiting)
+        if (m_exited.value(index) <= now)
+            OnStatus(index, int(SPV_STATUS_FINAL_BASE) + TUFileList::NoFinalStatus);
+}
+
+void TUBatchRun::EndBatch() {
+    m_mode = smFinished;
+    m_elapsed = double(m_clock.nsecsElapsed()) / 1e9;
+    m_poll.stop();
+    m_exited.clear();
+    emit countChanged(CountText());
+    emit finished();
+}
+
+void TUBatchRun::EnterPrepare() {
+    if (m_mode == smRunning)
+        return;
+    m_mode = smPrepare;
+    m_files.ResetRun();
+    emit countChanged(QString());
+}
+
+int TUBatchRun::SoftStopAll(bool ask) {
+    if (m_mode != smRunning)
+        return -1;
+    if (ask && !m_answerer.Ask(24, SpvText(24)))
+        return -1;
+    m_files.SetStopAll();
+    for (int i = 0; i < m_files.Count(); ++i)
+        if (m_files.At(i).state == fsRunning) {
+            m_files.At(i).state = fsStopRequested;
+            emit fileChanged(i);
+        }
+    return 0;
+}
+
+void TUBatchRun::SoftStopFiles(const QList<int>& rows) {
+    for (int i : rows)
+        if (i >= 0 && i < m_files.Count()) {
+            m_files.At(i).state = fsStopRequested;
+            emit fileChanged(i);
+        }
+}
+
+int TUBatchRun::HardStopFiles(const QList<int>& rows, bool ask) {
+    if (m_mode != smRunning)
+        return -1;
+    if (ask && !m_answerer.Ask(25, SpvText(25)))
+        return -1;
+    for (int i : rows)
+        m_files.HardStop(i);
+    return 0;
+}
+
+QList<int> TUBatchRun::RunningFiles() const {
+    QList<int> rows;
+    if (m_mode != smRunning)
+        return rows;
+    for (int i = 0; i <= m_files.LastStarted() && i < m_files.Count(); ++i)
+        if (!m_files.At(i).IsFinal())
+            rows.append(i);
+    return rows;
+}
+
+QString TUBatchRun::CountText() const {
+    const QString s = QString::number(m_successes);
+    const QString f = QString::number(m_failures);
+    switch (m_mode) {
+    case smRunning:
+        return SpvFormat(27, {s, f});
+    case smFinished:
+        return SpvFormat(47, {s, f, SpvElapsedText(m_elapsed)});
+    default:
+        return QString();
+    }
+}
+
+QString TUBatchRun::TotalText(int files, const QString& code) {
+    return SpvFormat(12, {QString::number(files), code});
+}
+
+QStringList TUBatchRun::OutputFiles(int index) const {
+    const QString path = m_files.OutputPath(index);
+    if (!m_proc.Has(pfOutList))
+        return QFileInfo(path).isFile() ? QStringList{path} : QStringList();
+    const QFileInfo info(path);
+    const QString name = info.fileName();
+    QString pattern = info.absolutePath() + QLatin1Char('/') + S_Before(name, QLatin1Char('.')) +
+                      QStringLiteral("#*");
+    if (name.contains(QLatin1Char('.')))
+        pattern += QLatin1Char('.') + S_After(name, QLatin1Char('.'));
+    QStringList found;
+    F_AppendFileList(pattern, found, true);
+    return found;
+}
+
+int TUBatchRun::DeleteFailedOutputs(int* deleted) {
+    if (!m_answerer.Ask(39, SpvText(39)))
+        return -1;
+    int count = 0;
+    for (int i = 0; i < m_files.Count(); ++i)
+        if (m_files.At(i).state == fsFailed)
+            for (const QString& path : OutputFiles(i))
+                if (QFile::remove(path))
+                    ++count;
+    if (deleted)
+        *deleted = count;
+    m_answerer.Tell(40, SpvFormat(40, {QString::number(count)}));
+    return 0;
+}
+
+int TUBatchRun::ClearOutputFolder(const QString& folder) {
+    if (!m_answerer.Ask(44, SpvText(44)))
+        return -1;
+    const bool ok = F_IsFolderEmpty(folder) || F_ClearDirectory(folder);
+    const int id = ok ? 45 : 46;
+    m_answerer.Tell(id, SpvText(id));
+    return ok ? 0 : Refuse(46);
+}
+
+qint64 TUBatchRun::QueryStop(int index) const {
+    return m_mode == smRunning && index >= 0 && index < m_files.Count() &&
+                   m_files.At(index).state == fsStopRequested
+               ? 1
+               : 0;
+}

@@ -1,0 +1,192 @@
+#include "core/tufilelist.h"
+
+#include "apptools/appfolders.h"
+#include "core/tcconcurrency.h"
+#include "corebase/files.h"
+#include "corebase/strings.h"
+
+#include <algorithm>
+
+int TUFileList::Load(const QString& pattern) {
+    QStringList names;
+    F_AppendFileList(pattern, names, false);
+    m_recs.clear();
+    for (const QString& name : names) {
+        TUFileRec rec;
+        rec.name = name;
+        m_recs.append(rec);
+    }
+    std::stable_sort(m_recs.begin(), m_recs.end(), [](const TUFileRec& a, const TUFileRec& b) {
+        return a.name.toLower() < b.name.toLower();
+    });
+    return int(m_recs.size());
+}
+
+QStringList TUFileList::Names() const {
+    QStringList names;
+    for (const TUFileRec& rec : m_recs)
+        names.append(rec.name);
+    return names;
+}
+
+int TUFileList::DeleteRows(const QList<int>& rows) {
+    QVector<bool> marked(m_recs.size(), false);
+    int first = -1;
+    for (int row : rows)
+        if (row >= 0 && row < m_recs.size()) {
+            marked[row] = true;
+            first = first < 0 ? row : std::min(first, row);
+        }
+    if (first < 0)
+        return m_recs.isEmpty() ? -1 : 0;
+    int out = 0;
+    for (int i = 0; i < m_recs.size(); ++i)
+        if (!marked[i])
+            m_recs[out++] = m_recs[i];
+    m_recs.resize(out);
+    if (m_recs.isEmpty())
+        return -1;
+    return std::min(first, int(m_recs.size()) - 1);
+}
+
+int TUFileList::Reorder(int action, int row, int remembered) {
+    const int n = int(m_recs.size());
+    if (row < 0 || row >= n)
+        return row;
+    switch (action) {
+    case 1:
+        if (row == 0)
+            return row;
+        std::swap(m_recs[row], m_recs[row - 1]);
+        return row - 1;
+    case 2:
+        if (row + 1 >= n)
+            return row;
+        std::swap(m_recs[row], m_recs[row + 1]);
+        return row + 1;
+    case 3:
+        std::rotate(m_recs.begin(), m_recs.begin() + row, m_recs.begin() + row + 1);
+        return 0;
+    case 4:
+        std::rotate(m_recs.begin() + row, m_recs.begin() + row + 1, m_recs.end());
+        return n - 1;
+    case 5:
+        std::reverse(m_recs.begin(), m_recs.end());
+        return n - 1 - row;
+    case 7: {
+        if (remembered < 0 || remembered >= n)
+            return row;
+        const TUFileRec moved = m_recs[remembered];
+        m_recs.remove(remembered);
+        m_recs.insert(row, moved);
+        return row;
+    }
+    default:
+        return row;
+    }
+}
+
+void TUFileList::ResetRun() {
+    for (TUFileRec& rec : m_recs) {
+        rec.percent = 0;
+        rec.result = -1;
+        rec.state = fsIdle;
+    }
+}
+
+QString TUFileList::OutputName(const QString& name, const QString& prefix, const QString& suffix) {
+    QString out = prefix + S_Before(name, QLatin1Char('.')) + suffix;
+    // A name without an extension keeps none, rather than gaining a trailing dot.
+    if (name.contains(QLatin1Char('.')))
+        out += QLatin1Char('.') + S_After(name, QLatin1Char('.'));
+    return out;
+}
+
+void TUFileList::StartBatch(const QString& code, const QString& inputFolder,
+                            const QString& outputFolder, const QString& prefix,
+                            const QString& suffix, int workers, bool singleRun,
+                            TCConcurrency* concurrency, StatusPoster poster) {
+    m_runCount = singleRun ? 1 : int(m_recs.size());
+    m_maxParallel = workers;
+    m_lastStarted = -1;
+    m_finishedCount = 0;
+    m_stopAll = false;
+    m_concurrency = concurrency;
+    m_poster = std::move(poster);
+    if (m_concurrency)
+        m_concurrency->Reset();
+    m_runParams = QStringList{code.toLower(), inputFolder, outputFolder, prefix, suffix};
+}
+
+void TUFileList::StartInitial() {
+    const int n = std::min(m_maxParallel, m_runCount);
+    for (int k = 0; k < n; ++k)
+        StartNext();
+}
+
+void TUFileList::StartNext() {
+    const int i = ++m_lastStarted;
+    TUFileRec& rec = m_recs[i];
+    CP_ProcInfo info;
+    if (!CP_CreateProc(CommandLine(i), info)) {
+        if (m_poster)
+            m_poster(i, 1000 + StartFailed);
+        return;
+    }
+    rec.hProcess = info;
+    rec.core = qint16(m_concurrency ? m_concurrency->Assign(info) : -1);
+}
+
+bool TUFileList::WorkerFinished(int index) {
+    ++m_finishedCount;
+    TUFileRec& rec = m_recs[index];
+    if (rec.hProcess.pid > 0)
+        m_ending.append(rec.hProcess);
+    rec.hProcess = CP_ProcInfo();
+    if (m_concurrency)
+        m_concurrency->Release(rec.core);
+    if (!m_stopAll && m_lastStarted < m_runCount - 1)
+        StartNext();
+    return m_lastStarted != m_finishedCount - 1;
+}
+
+bool TUFileList::HardStop(int index) {
+    if (index < 0 || index > m_lastStarted || index >= m_recs.size())
+        return false;
+    TUFileRec& rec = m_recs[index];
+    if (rec.hProcess.pid <= 0 || rec.IsFinal())
+        return false;
+    CP_Terminate(rec.hProcess);
+    if (m_poster)
+        m_poster(index, 1000 + HardStopped);
+    return true;
+}
+
+QList<int> TUFileList::CollectExited() {
+    for (int k = int(m_ending.size()) - 1; k >= 0; --k)
+        if (CP_HasExited(m_ending[k]))
+            m_ending.remove(k);
+    QList<int> ended;
+    for (int i = 0; i < m_recs.size() && i <= m_lastStarted; ++i) {
+        TUFileRec& rec = m_recs[i];
+        // CP_HasExited reaps and clears the handle.
+        if (rec.hProcess.pid > 0 && CP_HasExited(rec.hProcess) && !rec.IsFinal())
+            ended.append(i);
+    }
+    return ended;
+}
+
+QString TUFileList::InputPath(int index) const {
+    return m_runParams.value(1) + QLatin1Char('/') + m_recs.at(index).name;
+}
+
+QString TUFileList::OutputPath(int index) const {
+    return m_runParams.value(2) + QLatin1Char('/') +
+           OutputName(m_recs.at(index).name, m_runParams.value(3), m_runParams.value(4));
+}
+
+QString TUFileList::CommandLine(int index) const {
+    return S_Quote(KT_GetAppDir() + QStringLiteral("/procrunner")) + QLatin1Char(' ') +
+           m_runParams.value(0) + QLatin1Char(' ') + QString::number(index) + QLatin1Char(' ') +
+           S_Quote(InputPath(index)) + QLatin1Char(' ') + S_Quote(OutputPath(index));
+}

@@ -1,0 +1,85 @@
+#pragma once
+// The input files of one folder and mask, in list order, with the run part of a batch run:
+// which worker runs which file, and the bookkeeping that starts the next one.
+//
+// Workers are started with CP_CreateProc; a start failure is reported through the status
+// poster as result 10, exactly like a worker's own final report, so it is counted the same way.
+
+#include "core/tufilerec.h"
+
+#include <QList>
+#include <QStringList>
+#include <QVector>
+
+#include <functional>
+
+class TCConcurrency;
+
+class TUFileList {
+public:
+    // Posts a status report (file index, code) to the scheduler; it must be delivered later,
+    // never from inside the call, as a posted window message would be.
+    using StatusPoster = std::function<void(int index, int code)>;
+
+    // Result codes the scheduler gives files whose worker could not report.
+    static constexpr int StartFailed = 10;
+    static constexpr int HardStopped = 199;
+    static constexpr int NoFinalStatus = 198;
+
+    // Rebuilds the list from "folder/mask"; records sorted by lower-cased name.
+    int Load(const QString& pattern);
+    int Count() const { return int(m_recs.size()); }
+    bool IsEmpty() const { return m_recs.isEmpty(); }
+    const TUFileRec& At(int index) const { return m_recs.at(index); }
+    TUFileRec& At(int index) { return m_recs[index]; }
+    QStringList Names() const;
+
+    // Removes the given rows in one pass; returns the row to select afterwards (-1 when empty).
+    int DeleteRows(const QList<int>& rows);
+    // Reorder actions of the sort tool window on the focused row: 1 up, 2 down, 3 to the
+    // start, 4 to the end, 5 reverse all, 7 move row `remembered` to `row`. Returns the row
+    // that has the focus afterwards; an action that does not apply changes nothing.
+    int Reorder(int action, int row, int remembered);
+    // Preparation mode: every record back to percent 0, result -1, idle.
+    void ResetRun();
+
+    // prefix + name before its "." + suffix + "." + name after it (no "." when it had none).
+    static QString OutputName(const QString& name, const QString& prefix, const QString& suffix);
+
+    // --- run part ---
+    void StartBatch(const QString& code, const QString& inputFolder, const QString& outputFolder,
+                    const QString& prefix, const QString& suffix, int workers, bool singleRun,
+                    TCConcurrency* concurrency, StatusPoster poster);
+    void StartInitial();
+    void StartNext();
+    // Bookkeeping after file i's final report; true while started workers are still out.
+    bool WorkerFinished(int index);
+    // Kills file i's worker when it runs; true when one was killed.
+    bool HardStop(int index);
+    // Reaps ended workers; returns the files whose worker ended while the file is not final.
+    QList<int> CollectExited();
+
+    QString CommandLine(int index) const;
+    QString InputPath(int index) const;
+    QString OutputPath(int index) const;
+    const QStringList& RunParams() const { return m_runParams; }
+    int RunCount() const { return m_runCount; }
+    int LastStarted() const { return m_lastStarted; }
+    int FinishedCount() const { return m_finishedCount; }
+    int Running() const { return m_lastStarted + 1 - m_finishedCount; }
+    bool StopAll() const { return m_stopAll; }
+    void SetStopAll() { m_stopAll = true; }
+
+private:
+    QVector<TUFileRec> m_recs;
+    QStringList m_runParams; // code in lower case, input folder, output folder, prefix, suffix
+    int m_runCount = 0;
+    int m_maxParallel = 0;
+    int m_lastStarted = -1;
+    int m_finishedCount = 0;
+    bool m_stopAll = false;
+    TCConcurrency* m_concurrency = nullptr;
+    StatusPoster m_poster;
+    // Workers that reported their end but may not have exited yet; reaped later.
+    QVector<CP_ProcInfo> m_ending;
+};
