@@ -1,0 +1,99 @@
+// segygen OUT [options]: writes synthetic shot records (see segygen.h and the usage text).
+
+#include "segygen/segygen.h"
+
+#include <charconv>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+// The program's messages.
+const char* const kUsage =
+    "Использование: segygen ФАЙЛ [--sources N] [--receivers N] [--samples N] [--interval МКС]\n"
+    "  [--format 1|2|3|5|8] [--order big|little] [--ext N] [--text ascii|ebcdic]\n"
+    "  [--shuffle SEED] [--min-mb N]\n"
+    "Пишет синтетические сейсмограммы ОПВ в формате SEG-Y.\n"
+    "--min-mb N увеличивает число источников, пока файл не станет не меньше N МБ.\n";
+const char* const kBadOption = "Неизвестный или неполный параметр: %s\n";
+const char* const kBadNumber = "Недопустимое число: %s\n";
+const char* const kBadSpec = "Недопустимые параметры: %s\n";
+const char* const kWriteError = "Ошибка %d записи файла %s\n";
+
+bool ParseInt(const char* text, long long& value) {
+    const char* end = text + std::strlen(text);
+    const auto r = std::from_chars(text, end, value);
+    return r.ec == std::errc() && r.ptr == end && end != text;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 2 || argv[1][0] == '-') {
+        std::fputs(kUsage, stderr);
+        return 2;
+    }
+    SynthSpec spec;
+    long long minMb = 0;
+    for (int i = 2; i < argc; ++i) {
+        const std::string opt = argv[i];
+        if (i + 1 >= argc) {
+            std::fprintf(stderr, kBadOption, argv[i]);
+            return 2;
+        }
+        const char* arg = argv[++i];
+        if (opt == "--order" && (!std::strcmp(arg, "big") || !std::strcmp(arg, "little"))) {
+            spec.order = !std::strcmp(arg, "big") ? fmtUnix : fmtWindows;
+            continue;
+        }
+        if (opt == "--text" && (!std::strcmp(arg, "ascii") || !std::strcmp(arg, "ebcdic"))) {
+            spec.text = !std::strcmp(arg, "ebcdic") ? 1 : 0;
+            continue;
+        }
+        long long v = 0;
+        int* target = opt == "--sources"     ? &spec.sources
+                      : opt == "--receivers" ? &spec.receivers
+                      : opt == "--samples"   ? &spec.samples
+                      : opt == "--interval"  ? &spec.intervalUs
+                      : opt == "--format"    ? &spec.format
+                      : opt == "--ext"       ? &spec.extBlocks
+                                             : nullptr;
+        const bool numeric = target || opt == "--shuffle" || opt == "--min-mb";
+        if (!numeric) {
+            std::fprintf(stderr, kBadOption, opt.c_str());
+            return 2;
+        }
+        if (!ParseInt(arg, v) || v < 0 || v > 2147483647) {
+            std::fprintf(stderr, kBadNumber, arg);
+            return 2;
+        }
+        if (target)
+            *target = int(v);
+        else if (opt == "--shuffle") {
+            spec.shuffle = true;
+            spec.seed = unsigned(v);
+        } else
+            minMb = v;
+    }
+    if (minMb > 0 && spec.receivers > 0 && spec.samples > 0) {
+        const long long traceBytes = 240 + (long long)spec.samples * (spec.format == 3   ? 2
+                                                                      : spec.format == 8 ? 1
+                                                                                         : 4);
+        const long long perShot = traceBytes * spec.receivers;
+        const long long need = (minMb * 1048576 + perShot - 1) / perShot;
+        if (need > spec.sources)
+            spec.sources = int(std::min<long long>(need, 2147483647LL / spec.receivers));
+    }
+    const std::string problem = CheckSynthSpec(spec);
+    if (!problem.empty()) {
+        std::fprintf(stderr, kBadSpec, problem.c_str());
+        return 2;
+    }
+    const int rc = WriteSynthSegy(argv[1], spec);
+    if (rc != 0) {
+        std::fprintf(stderr, kWriteError, rc, argv[1]);
+        return 1;
+    }
+    return 0;
+}
