@@ -54,6 +54,8 @@ function(gravik_plugin code)
                         LIBRARY_OUTPUT_DIRECTORY ${GRAVIK_BIN_DIR}/ProcLib
                         CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
   target_link_libraries(${code} PRIVATE gravik::proccommon ${ARG_LINKS})
+  # Only the two entries leave the plug-in: the static libraries inside stay private.
+  target_link_options(${code} PRIVATE -Wl,--exclude-libs,ALL)
   gravik_warnings(${code})
   if(ARG_DESCRIPTION)
     configure_file(${ARG_DESCRIPTION} ${GRAVIK_BIN_DIR}/procedures/${ARG_DESCRIPTION} COPYONLY)

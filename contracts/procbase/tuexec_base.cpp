@@ -239,7 +239,7 @@ void TUExec_base::RunTraceSteps(int n, unsigned char* in) {
     ++m_oPending;
     m_curOut = nullptr;
     m_curIn = nullptr;
-    SetProgress(m_oWritten + m_oPending);
+    SetProgress(m_progressOffset + m_oWritten + m_oPending);
 }
 
 void TUExec_base::SetProgressTotal(std::int64_t total) {

@@ -115,6 +115,8 @@ protected:
     // every kStopQueryEvery calls and throws prc::kStopped when told to.
     void SetProgressTotal(std::int64_t total);
     void SetProgress(std::int64_t done);
+    // Steps done before the current output's traces (several outputs count on).
+    void SetProgressOffset(std::int64_t offset) { m_progressOffset = offset; }
     // Asks the supervisor now; throws prc::kStopped when told to stop.
     void CheckStop();
     void PostStatus(unsigned code);
@@ -143,6 +145,7 @@ private:
     std::int64_t m_oPending = 0;
     std::int64_t m_oWritten = 0;
     std::int64_t m_progressTotal = 0;
+    std::int64_t m_progressOffset = 0;
     std::int64_t m_progressCalls = 0;
     int m_lastPercent = 0;
 };
