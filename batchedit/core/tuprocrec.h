@@ -17,7 +17,8 @@ struct TUProcRec {
     quint16 flags = 0;
 
     bool Has(TUProcFlag flag) const { return (flags & flag) != 0; }
-    // The canonical description file of the record: KE_GetProcPath() + code + "_" + the flags
-    // as three digits + title + ".dsc".
+    // The description file of the record, rebuilt from its fields: KE_GetProcPath() + code +
+    // "_" + the flags as three digits + title + ".dsc"; where only a file whose code letters
+    // differ in case exists, that file.
     QString DescriptionPath() const;
 };

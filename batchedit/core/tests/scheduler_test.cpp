@@ -1,0 +1,306 @@
+// The batch run scheduler with real worker processes over the real channel. The workers are
+// the stand-in of fakeworker.cpp, told by their input file what to do.
+
+#include "apptools/appfolders.h"
+#include "core/tcconcurrency.h"
+#include "core/tubatchrun.h"
+#include "core/tufilelist.h"
+#include "corebase/process.h"
+#include "msgchannel/tcmsgserver.h"
+#include "recordinganswerer.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "qtprint.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+QCoreApplication* application() {
+    static int argc = 1;
+    static char name[] = "batchrun_sched_test";
+    static char* argv[] = {name, nullptr};
+    static QCoreApplication* app = new QCoreApplication(argc, argv);
+    return app;
+}
+
+// Runs the event loop until `done` holds; false when it did not within a minute.
+bool runUntil(const std::function<bool()>& done) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done()) {
+        if (clock.elapsed() > 60000)
+            return false;
+        QEventLoop loop;
+        QTimer::singleShot(20, &loop, &QEventLoop::quit);
+        loop.exec();
+    }
+    return true;
+}
+
+QString readAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
+}
+
+class SchedulerTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        application();
+        KT_SetAppDir(TEST_APP_DIR);
+        in = dir.path() + "/in";
+        out = dir.path() + "/out";
+        QDir().mkpath(in);
+        QDir().mkpath(out);
+        ASSERT_TRUE(channel.Open());
+        run = std::make_unique<TUBatchRun>(files, concurrency, channel, answerer);
+        QObject::connect(run.get(), &TUBatchRun::finished, [this] { ended = true; });
+    }
+
+    // One input file per script line, named f0.sgy, f1.sgy, ...
+    void makeInputs(const QStringList& scripts) {
+        for (int i = 0; i < scripts.size(); ++i) {
+            QFile f(in + QString("/f%1.sgy").arg(i));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(scripts[i].toUtf8() + "\n");
+        }
+        files.Load(in + "/*.sgy");
+    }
+
+    TUBatchRun::Request request(int workers, quint16 flags = 0, const QStringList& job = {}) {
+        TUBatchRun::Request r;
+        r.proc = TUProcRec{"TST1", "", flags};
+        r.jobLines = job;
+        r.inputFolder = in;
+        r.outputFolder = out;
+        r.suffix = "_o";
+        r.workers = workers;
+        return r;
+    }
+
+    bool startAndFinish(const TUBatchRun::Request& r) {
+        ended = false;
+        return run->Start(r) == 0 && runUntil([this] { return ended; });
+    }
+
+    QTemporaryDir dir;
+    QString in;
+    QString out;
+    TUFileList files;
+    TCConcurrency concurrency{CP_ProcessorCount()};
+    TCMsgServer channel;
+    RecordingAnswerer answerer;
+    std::unique_ptr<TUBatchRun> run;
+    bool ended = false;
+};
+
+} // namespace
+
+TEST_F(SchedulerTest, SixFilesTwoWorkersEachBoundToOneProcessor) {
+    makeInputs({"slow 300", "slow 300", "slow 300", "slow 300", "slow 300", "slow 300"});
+    int mostRunning = 0;
+    QObject::connect(run.get(), &TUBatchRun::fileChanged,
+                     [&](int) { mostRunning = std::max(mostRunning, files.Running()); });
+    ASSERT_TRUE(startAndFinish(request(2)));
+    EXPECT_EQ(run->GetMode(), TUBatchRun::smFinished);
+    EXPECT_EQ(run->Successes(), 6);
+    EXPECT_EQ(run->Failures(), 0);
+    EXPECT_EQ(mostRunning, 2);
+    EXPECT_TRUE(run->CountText().startsWith(
+        QString::fromUtf8("Обработано файлов: успешно - 6,  с ошибкой - 0.  Время  ")));
+    for (int i = 0; i < files.Count(); ++i) {
+        EXPECT_EQ(files.At(i).state, fsDone);
+        EXPECT_EQ(files.At(i).result, 0);
+        EXPECT_EQ(files.At(i).percent, 100);
+        // The worker ran on exactly the processor the scheduler chose.
+        EXPECT_EQ(readAll(files.OutputPath(i)).section('\n', 0, 0),
+                  "cpus=" + QString::number(files.At(i).core))
+            << i;
+    }
+    // The least-loaded rule: the first two workers take the two lowest processors.
+    if (concurrency.Size() >= 2) {
+        EXPECT_EQ(files.At(0).core, 0);
+        EXPECT_EQ(files.At(1).core, 1);
+    }
+    for (int p = 0; p < concurrency.Size(); ++p)
+        EXPECT_EQ(concurrency.Load(p), 0);
+}
+
+TEST_F(SchedulerTest, FailedFileAndDeletingFailedOutputs) {
+    makeInputs({"ok", "fail 200", "ok"});
+    ASSERT_TRUE(startAndFinish(request(2)));
+    EXPECT_EQ(run->Successes(), 2);
+    EXPECT_EQ(run->Failures(), 1);
+    EXPECT_EQ(files.At(1).state, fsFailed);
+    EXPECT_EQ(files.At(1).result, 200);
+    answerer.answer = false;
+    EXPECT_EQ(run->DeleteFailedOutputs(), -1);
+    EXPECT_TRUE(QFile::exists(files.OutputPath(1)));
+    answerer.answer = true;
+    int deleted = -1;
+    EXPECT_EQ(run->DeleteFailedOutputs(&deleted), 0);
+    EXPECT_EQ(deleted, 1);
+    EXPECT_FALSE(QFile::exists(files.OutputPath(1)));
+    EXPECT_TRUE(QFile::exists(files.OutputPath(0)));
+    EXPECT_TRUE(QFile::exists(files.OutputPath(2)));
+    EXPECT_EQ(answerer.ids, (QList<int>{39, 39, 40}));
+    EXPECT_EQ(answerer.texts.last(), QString::fromUtf8("Из выходной папки удалено 1 файлов."));
+
+    EXPECT_EQ(run->ClearOutputFolder(out), 0);
+    EXPECT_TRUE(QDir(out).isEmpty());
+    EXPECT_EQ(answerer.ids.mid(3), (QList<int>{44, 45}));
+
+    // A new start needs preparation mode, which clears the results.
+    EXPECT_EQ(run->Start(request(2)), -1);
+    run->EnterPrepare();
+    EXPECT_EQ(files.At(1).state, fsIdle);
+    EXPECT_EQ(files.At(1).result, -1);
+    EXPECT_TRUE(run->CountText().isEmpty());
+}
+
+TEST_F(SchedulerTest, SoftStopOfTheBatchLeavesUnstartedFilesIdle) {
+    makeInputs({"stoppable", "stoppable", "stoppable", "stoppable"});
+    ASSERT_EQ(run->Start(request(2)), 0);
+    ASSERT_TRUE(runUntil(
+        [this] { return files.At(0).state == fsRunning && files.At(1).state == fsRunning; }));
+    answerer.answer = false;
+    EXPECT_EQ(run->SoftStopAll(true), -1);
+    EXPECT_EQ(files.At(0).state, fsRunning);
+    answerer.answer = true;
+    EXPECT_EQ(run->SoftStopAll(true), 0);
+    EXPECT_EQ(files.At(0).state, fsStopRequested);
+    EXPECT_EQ(run->QueryStop(0), 1);
+    EXPECT_EQ(run->QueryStop(2), 0);
+    EXPECT_EQ(run->QueryStop(-1), 0);
+    EXPECT_EQ(run->QueryStop(99), 0);
+    ASSERT_TRUE(runUntil([this] { return ended; }));
+    EXPECT_EQ(run->Successes(), 2);
+    EXPECT_EQ(files.At(2).state, fsIdle);
+    EXPECT_EQ(files.At(3).state, fsIdle);
+    EXPECT_TRUE(run->CountText().contains(QString::fromUtf8("успешно - 2,  с ошибкой - 0.")));
+    EXPECT_EQ(answerer.ids, (QList<int>{24, 24}));
+}
+
+TEST_F(SchedulerTest, SoftStopOfAFileNotYetStartedActsWhenItsWorkerAsks) {
+    makeInputs({"slow 400", "stoppable"});
+    ASSERT_EQ(run->Start(request(1)), 0);
+    run->SoftStopFiles({1});
+    ASSERT_TRUE(runUntil([this] { return ended; }));
+    EXPECT_EQ(files.At(0).state, fsDone);
+    EXPECT_EQ(files.At(1).state, fsDone);
+    EXPECT_EQ(run->Successes(), 2);
+}
+
+TEST_F(SchedulerTest, HardStopGives199) {
+    makeInputs({"hang", "ok"});
+    ASSERT_EQ(run->Start(request(1)), 0);
+    ASSERT_TRUE(runUntil([this] { return files.At(0).state == fsRunning; }));
+    EXPECT_EQ(run->RunningFiles(), QList<int>{0});
+    answerer.answer = false;
+    EXPECT_EQ(run->HardStopFiles({0}, true), -1);
+    answerer.answer = true;
+    // A file not yet started is not touched.
+    EXPECT_EQ(run->HardStopFiles({0, 1}, true), 0);
+    ASSERT_TRUE(runUntil([this] { return ended; }));
+    EXPECT_EQ(files.At(0).result, 199);
+    EXPECT_EQ(files.At(1).state, fsDone);
+    EXPECT_EQ(answerer.ids, (QList<int>{25, 25}));
+}
+
+TEST_F(SchedulerTest, WorkersThatCannotReportAreFailedNotWaitedFor) {
+    makeInputs({"die", "noconnect", "hang", "ok"});
+    ASSERT_EQ(run->Start(request(4)), 0);
+    ASSERT_TRUE(runUntil([this] { return files.At(2).state == fsRunning; }));
+    // Killed from outside: no hard stop, no final status.
+    CP_ProcInfo victim = files.At(2).hProcess;
+    ASSERT_TRUE(CP_Terminate(victim));
+    ASSERT_TRUE(runUntil([this] { return ended; }));
+    EXPECT_EQ(files.At(0).result, TUFileList::NoFinalStatus);
+    EXPECT_EQ(files.At(1).result, TUFileList::NoFinalStatus);
+    EXPECT_EQ(files.At(2).result, TUFileList::NoFinalStatus);
+    EXPECT_EQ(files.At(3).state, fsDone);
+    EXPECT_EQ(run->Failures(), 3);
+}
+
+TEST_F(SchedulerTest, UnstartableWorkerGives10AndTheRunGoesOn) {
+    QTemporaryDir emptyApp;
+    QDir().mkpath(emptyApp.path() + "/ProcLib");
+    makeInputs({"ok", "ok"});
+    KT_SetAppDir(emptyApp.path());
+    ASSERT_TRUE(startAndFinish(request(1)));
+    EXPECT_EQ(files.At(0).result, 10);
+    EXPECT_EQ(files.At(1).result, 10);
+    EXPECT_EQ(run->Failures(), 2);
+}
+
+TEST_F(SchedulerTest, StartRefusals) {
+    struct Case {
+        const char* what;
+        int workers;
+        quint16 flags;
+        QStringList job;
+        bool sameFolder;
+        int expected;
+    };
+    const Case cases[] = {
+        {"no workers", 0, 0, {}, false, TUBatchRun::MsgNoWorkers},
+        {"same folder", 1, 0, {}, true, 41},
+        {"bad character", 1, pfJob, {"1:2", "x"}, false, 38},
+        {"syntax", 1, pfJob, {"1"}, false, 19},
+        {"value", 1, pfJob, {"12", "3"}, false, 20},
+    };
+    makeInputs({"ok"});
+    for (const Case& c : cases) {
+        TUBatchRun::Request r = request(c.workers, c.flags, c.job);
+        if (c.sameFolder) {
+            r.outputFolder = r.inputFolder;
+            r.suffix.clear();
+        }
+        EXPECT_EQ(run->Start(r), c.expected) << c.what;
+        EXPECT_EQ(run->GetMode(), TUBatchRun::smPrepare) << c.what;
+    }
+    TUBatchRun::Request r = request(1, pfJob, {"1:2", "x"});
+    run->Start(r);
+    EXPECT_EQ(run->RefusalText(), QString::fromUtf8("Недопустимый символ  'x'  в задании."));
+    r.proc.code = "TST2";
+    r.jobLines = QStringList{"0"};
+    EXPECT_EQ(run->Start(r), 18);
+    r.proc.code = "NONE";
+    EXPECT_EQ(run->Start(r), 15);
+    r.outputFolder.clear();
+    EXPECT_EQ(run->Start(r), TUBatchRun::MsgNoOutputFolder);
+
+    // The reminder: "no" ends the start silently.
+    r = request(1);
+    r.remind = true;
+    answerer.answer = false;
+    EXPECT_EQ(run->Start(r), -1);
+    EXPECT_EQ(answerer.ids, QList<int>{52});
+    EXPECT_TRUE(
+        answerer.texts[0].contains(QString::fromUtf8("Префикс: не задан.  Cуффикс: \"_o\".")));
+
+    TUFileList empty;
+    TUBatchRun other(empty, concurrency, channel, answerer);
+    EXPECT_EQ(other.Start(request(1)), 22);
+}
+
+TEST_F(SchedulerTest, PublishedJobCarriesNamesForSingleRunProcedures) {
+    makeInputs({"ok", "ok", "ok"});
+    ASSERT_TRUE(startAndFinish(request(3, pfJob | pfFileNames | pfSingleRun, {" 0", ""})));
+    // One worker for all the files, with index 0.
+    EXPECT_EQ(files.LastStarted(), 0);
+    EXPECT_EQ(files.At(0).state, fsDone);
+    EXPECT_EQ(files.At(1).state, fsIdle);
+    EXPECT_EQ(run->Successes(), 1);
+    EXPECT_EQ(readAll(files.OutputPath(0)).section('\n', 1, 1),
+              "job=0|" + in + "|f0.sgy|f1.sgy|f2.sgy");
+}
