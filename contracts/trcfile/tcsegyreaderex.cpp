@@ -93,7 +93,7 @@ int TCSegyReaderEx::Open(const std::string& name, unsigned flags, bool) {
 }
 
 int TCSegyReaderEx::OpenImpl(const std::string& name, unsigned flags, int order) {
-    Close();
+    TCSegyReaderEx::Close();
     std::memset(m_text, 0, sizeof m_text);
     std::memset(m_bin, 0, sizeof m_bin);
     int r = OpenFile(name);
@@ -102,7 +102,7 @@ int TCSegyReaderEx::OpenImpl(const std::string& name, unsigned flags, int order)
     if (r == trc::kOk && !(ReadAt(0, m_text, sizeof m_text) && ReadAt(3200, m_bin, sizeof m_bin)))
         r = trc::kErrRead;
     if (r != trc::kOk) {
-        Close();
+        TCSegyReaderEx::Close();
         return r;
     }
 
@@ -131,7 +131,7 @@ int TCSegyReaderEx::OpenImpl(const std::string& name, unsigned flags, int order)
     else if (ext < 0 || ext > (size - trc::kFileHeaderBytes) / trc::kTextHeaderBytes)
         r = trc::kErrHeaderWord;
     if (r != trc::kOk) {
-        Close();
+        TCSegyReaderEx::Close();
         return r;
     }
     m_extBlocks = int(ext);
@@ -141,7 +141,7 @@ int TCSegyReaderEx::OpenImpl(const std::string& name, unsigned flags, int order)
         size - start >= trc::kTraceHeaderBytes) {
         unsigned char th[trc::kTraceHeaderBytes];
         if (!ReadAt(start, th, sizeof th)) {
-            Close();
+            TCSegyReaderEx::Close();
             return trc::kErrRead;
         }
         if (samples == 0)
@@ -150,7 +150,7 @@ int TCSegyReaderEx::OpenImpl(const std::string& name, unsigned flags, int order)
             interval = uint16_t(GetWord(th, 'T', trc::tf::kSampleInterval, m_big));
     }
     if (samples == 0 || interval == 0) {
-        Close();
+        TCSegyReaderEx::Close();
         return trc::kErrHeaderWord;
     }
     m_samples = samples;
@@ -159,7 +159,7 @@ int TCSegyReaderEx::OpenImpl(const std::string& name, unsigned flags, int order)
     const int64_t data = size - start;
     const int64_t traces = data / TraceBytes();
     if (data % TraceBytes() != 0 || traces > INT_MAX) {
-        Close();
+        TCSegyReaderEx::Close();
         return trc::kErrTraceCount;
     }
     m_traces = int(traces);
@@ -169,7 +169,7 @@ int TCSegyReaderEx::OpenImpl(const std::string& name, unsigned flags, int order)
         if (r == trc::kOk && m_traces > 1)
             r = CheckTraceHeader(m_traces);
         if (r != trc::kOk) {
-            Close();
+            TCSegyReaderEx::Close();
             return r;
         }
     }
@@ -234,12 +234,17 @@ void TCSegyReaderEx::SetTrace(int n) {
         int count = 1;
         if (m_trace > 0 && n == m_trace + 1)
             count = int(std::clamp<int64_t>(kReadAhead / tb, 1, int64_t(m_traces) - n + 1));
-        m_buf.resize(size_t(count * tb));
         m_bufFirst = 0;
         m_cur = nullptr;
         m_trace = 0;
-        if (!ReadAt(DataStart() + int64_t(n - 1) * tb, m_buf.data(), m_buf.size()))
-            throw ESegyFiler(trc::kErrRead, n);
+        const int64_t offset = DataStart() + int64_t(n - 1) * tb;
+        m_buf.resize(size_t(count * tb));
+        // A failed read-ahead must not fail a trace that can still be read on its own.
+        if (!ReadAt(offset, m_buf.data(), m_buf.size())) {
+            if (count == 1 || !ReadAt(offset, m_buf.data(), size_t(tb)))
+                throw ESegyFiler(trc::kErrRead, n);
+            count = 1;
+        }
         m_bufFirst = n;
         m_bufCount = count;
     }

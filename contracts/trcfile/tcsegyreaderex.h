@@ -31,6 +31,7 @@ public:
     // Opens `name`, detecting the byte order from the binary header (a plausible format code and
     // sample count). Returns 0 or a code of trcerrors.h (1, 2, 6, 7, 9, 12, 14, 15, 16). The
     // boolean is kept for callers that pass it and has no effect.
+    // Opening closes only the previous input: a filer's output stays open.
     int Open(const std::string& name, unsigned flags = 0, bool = true);
     void Close() override;
 
