@@ -29,7 +29,7 @@ std::vector<unsigned> TWorkerRun::Percents() const {
     return p;
 }
 
-TCWorkerHarness::TCWorkerHarness() {
+TCWorkerHarness::TCWorkerHarness() : m_worker(QStringLiteral(GRAVIK_BIN_DIR "/procrunner")) {
     EnsureApplication();
     m_server.Open();
     QObject::connect(&m_server, &TCMsgServer::posted, [this](const TMsgFrame& f) {
@@ -76,9 +76,9 @@ void TCWorkerHarness::SetStopWhen(std::function<bool(const TWorkerRun&)> stopWhe
 }
 
 QString TCWorkerHarness::CommandLine(const QString& code, unsigned index, const QString& input,
-                                     const QString& output) {
-    return S_Quote(QStringLiteral(GRAVIK_BIN_DIR "/procrunner")) + " " + code + " " +
-           QString::number(index) + " " + S_Quote(input) + " " + S_Quote(output);
+                                     const QString& output) const {
+    return S_Quote(m_worker) + " " + code + " " + QString::number(index) + " " + S_Quote(input) +
+           " " + S_Quote(output);
 }
 
 TWorkerRun TCWorkerHarness::Run(const QString& code, unsigned index, const QString& input,

@@ -37,15 +37,18 @@ public:
     void ClearJob();
     // Decides each stop query from the run so far; by default never stops.
     void SetStopWhen(std::function<bool(const TWorkerRun&)> stopWhen);
+    // The worker program to start; by default the build's bin/procrunner.
+    void SetWorker(const QString& path) { m_worker = path; }
     // The command line the batch editor builds: quoted worker path, code, index, quoted paths.
-    static QString CommandLine(const QString& code, unsigned index, const QString& input,
-                               const QString& output);
+    QString CommandLine(const QString& code, unsigned index, const QString& input,
+                        const QString& output) const;
     // Starts the worker with that command line and waits until it ended and its channel closed.
     TWorkerRun Run(const QString& code, unsigned index, const QString& input, const QString& output,
                    int timeoutMs = 120000);
 
 private:
     TCMsgServer m_server;
+    QString m_worker;
     int m_job = 0;
     unsigned m_index = 0;
     TWorkerRun* m_run = nullptr;

@@ -1,0 +1,176 @@
+// tva3 end to end: the real procrunner, started with the batch editor's command line, against a
+// test owner of the channel; output compared byte for byte with the input outside the windows.
+
+#include "procbase/resultcodes.h"
+#include "procrunner/testkit/tcworkerharness.h"
+#include "segygen/segygen.h"
+#include "trcfile/tcsegyreaderex.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <functional>
+#include <iterator>
+#include <string>
+
+namespace {
+
+std::string Home() {
+    const char* h = std::getenv("GRAVIK_HOME");
+    return h ? h : "/tmp";
+}
+
+std::string Bytes(const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+// The input's bytes with samples first..last (from 1) of trace t zeroed where window(t) says.
+using WindowFn = std::function<bool(int t, int& first, int& last)>;
+std::string Expected(const std::string& path, const WindowFn& window) {
+    std::string bytes = Bytes(path);
+    TCSegyReaderEx r;
+    EXPECT_EQ(0, r.Open(path));
+    const int w = r.SampleSize();
+    for (int t = 1; t <= r.Traces(); ++t) {
+        int a = 0, b = 0;
+        if (!window(t, a, b))
+            continue;
+        const int64_t at = r.DataStart() + (t - 1) * r.TraceBytes() + 240 + int64_t(a - 1) * w;
+        bytes.replace(static_cast<size_t>(at), size_t(b - a + 1) * w, size_t(b - a + 1) * w, '\0');
+    }
+    return bytes;
+}
+
+void ExpectCleanRun(const TWorkerRun& run) {
+    EXPECT_EQ(0, run.exitCode);
+    EXPECT_EQ(1, run.finals);
+    EXPECT_EQ(0, run.result);
+    EXPECT_FALSE(run.closedWithoutFinal);
+    ASSERT_GE(run.statuses.size(), 3u);
+    EXPECT_EQ(0u, run.statuses.front());
+    EXPECT_EQ(1000u, run.statuses.back());
+    const auto p = run.Percents();
+    ASSERT_FALSE(p.empty());
+    for (size_t i = 1; i < p.size(); ++i)
+        EXPECT_LT(p[i - 1], p[i]);
+    EXPECT_EQ(100u, p.back());
+}
+
+} // namespace
+
+TEST(Tva3Run, ZeroesTheWindowsInEveryFormatAndByteOrder) {
+    TCWorkerHarness owner;
+    ASSERT_TRUE(owner.IsOpen());
+    // Worked example: A = 2t - 1, B = 10t + 90 on traces 1..11, nothing beyond.
+    ASSERT_TRUE(owner.SetJob("1:1-100;11:21-200"));
+    const WindowFn worked = [](int t, int& a, int& b) {
+        if (t > 11)
+            return false;
+        a = 2 * t - 1;
+        b = 10 * t + 90;
+        return true;
+    };
+    unsigned index = 0;
+    for (TCFileFmt order : {fmtWindows, fmtUnix})
+        for (int format : {1, 2, 3, 5, 8}) {
+            SCOPED_TRACE("order " + std::to_string(order) + " format " + std::to_string(format));
+            SynthSpec spec;
+            spec.sources = 2;
+            spec.receivers = 12;
+            spec.samples = 250;
+            spec.format = format;
+            spec.order = order;
+            spec.extBlocks = 1;
+            const std::string in = Home() + "/in" + std::to_string(index) + ".sgy";
+            const std::string out = Home() + "/out" + std::to_string(index) + ".sgy";
+            ASSERT_EQ(0, WriteSynthSegy(in, spec));
+            const TWorkerRun run =
+                owner.Run("tva3", index, QString::fromStdString(in), QString::fromStdString(out));
+            ExpectCleanRun(run);
+            EXPECT_TRUE(Bytes(out) == Expected(in, worked)) << "output differs";
+            EXPECT_FALSE(Bytes(out) == Bytes(in)) << "the windows held no signal";
+            ++index;
+        }
+}
+
+TEST(Tva3Run, StarReachesTheLastTraceAndTheEndOfTrace) {
+    TCWorkerHarness owner;
+    ASSERT_TRUE(owner.SetJob("5:10-*;*:10-*"));
+    SynthSpec spec;
+    spec.sources = 3;
+    spec.receivers = 10;
+    spec.samples = 64;
+    const std::string in = Home() + "/star.sgy";
+    ASSERT_EQ(0, WriteSynthSegy(in, spec));
+    // A path with a blank and Cyrillic letters goes through the quoted command line.
+    const std::string outOdd = Home() + "/выход 1.sgy";
+    ExpectCleanRun(owner.Run("tva3", 3, QString::fromStdString(in), QString::fromUtf8(outOdd)));
+    EXPECT_TRUE(Bytes(outOdd) == Expected(in, [](int t, int& a, int& b) {
+                    a = 10;
+                    b = 64;
+                    return t >= 5;
+                }));
+    EXPECT_FALSE(Bytes(outOdd) == Bytes(in));
+}
+
+TEST(Tva3Run, RunTimeFailuresAreFinalStatuses) {
+    TCWorkerHarness owner;
+    SynthSpec spec;
+    spec.sources = 1;
+    spec.receivers = 10;
+    spec.samples = 100;
+    const std::string in = Home() + "/small.sgy", out = Home() + "/small-out.sgy";
+    ASSERT_EQ(0, WriteSynthSegy(in, spec));
+    const struct {
+        const char* job;
+        std::string input;
+        int result;
+    } cases[] = {
+        {"11:1-5", in, prc::kJobDoesNotFit},    // first control trace beyond the file
+        {"1:101-200", in, prc::kJobDoesNotFit}, // every window beyond the trace
+        {"1:1-", in, prc::kValueError},
+        {"", in, prc::kFormatError},
+        {"1:1-5", Home() + "/missing.sgy", prc::kInputOpen},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.job);
+        ASSERT_TRUE(owner.SetJob(c.job));
+        const TWorkerRun run =
+            owner.Run("tva3", 1, QString::fromStdString(c.input), QString::fromStdString(out));
+        EXPECT_EQ(1, run.exitCode);
+        EXPECT_EQ(1, run.finals);
+        EXPECT_EQ(c.result, run.result);
+        EXPECT_EQ(1000u + c.result, run.statuses.back());
+    }
+}
+
+TEST(Tva3Run, SoftStopMidFileLeavesAClosedReadableOutput) {
+    TCWorkerHarness owner;
+    ASSERT_TRUE(owner.SetJob("1:1-10;*:1-10"));
+    SynthSpec spec;
+    spec.sources = 20;
+    spec.receivers = 100; // 2000 traces, a stop query every 256
+    spec.samples = 100;
+    const std::string in = Home() + "/long.sgy", out = Home() + "/long-out.sgy";
+    ASSERT_EQ(0, WriteSynthSegy(in, spec));
+    owner.SetStopWhen([](const TWorkerRun& run) { return run.stopQueries >= 3; });
+    const TWorkerRun run =
+        owner.Run("tva3", 2, QString::fromStdString(in), QString::fromStdString(out));
+    EXPECT_EQ(1, run.exitCode);
+    EXPECT_EQ(1, run.finals);
+    EXPECT_EQ(prc::kStopped, run.result);
+    EXPECT_EQ(3, run.stopQueries);
+    TCSegyReaderEx r;
+    ASSERT_EQ(0, r.Open(out));
+    EXPECT_GT(r.Traces(), 0);
+    EXPECT_LT(r.Traces(), 2000);
+    // What was written is the processed start of the file.
+    const std::string whole = Expected(in, [](int, int& a, int& b) {
+        a = 1;
+        b = 10;
+        return true;
+    });
+    EXPECT_TRUE(Bytes(out) == whole.substr(0, static_cast<size_t>(r.FileSize())));
+}
