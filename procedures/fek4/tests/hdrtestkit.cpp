@@ -1,0 +1,82 @@
+#include "hdrtestkit.h"
+
+#include "trcfile/segyfields.h"
+#include "trcfile/tcsegyreaderex.h"
+
+#include <QFile>
+#include <QLibrary>
+
+namespace hdrtest {
+
+int CheckJob(const char* code, const QString& job) {
+    QLibrary lib(QStringLiteral(GRAVIK_BIN_DIR "/ProcLib/") + code);
+    if (!lib.load())
+        return -1;
+    using Entry = int (*)(const char16_t*);
+    const QByteArray name = QByteArray("_CheckJob_") + code;
+    const auto entry = reinterpret_cast<Entry>(lib.resolve(name.constData()));
+    const int r = entry ? entry(reinterpret_cast<const char16_t*>(job.utf16())) : -1;
+    lib.unload();
+    return r;
+}
+
+QString WriteFixture(const QString& dir, const QString& name, const SynthSpec& spec) {
+    const QString path = dir + "/" + name;
+    return WriteSynthSegy(path.toStdString(), spec) == 0 ? path : QString();
+}
+
+namespace {
+
+QByteArray ReadAll(const QString& path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+::testing::AssertionResult OnlyWordsDiffer(const QString& input, const QString& output,
+                                           const std::set<int>& words) {
+    TCSegyReaderEx reader;
+    if (reader.Open(input.toStdString()) != 0)
+        return ::testing::AssertionFailure() << "cannot open " << input.toStdString();
+    QByteArray in = ReadAll(input);
+    QByteArray out = ReadAll(output);
+    if (in.size() != out.size())
+        return ::testing::AssertionFailure()
+               << "sizes differ: " << in.size() << " and " << out.size();
+    // Blank the allowed words in both copies, then every byte must be equal.
+    for (int t = 0; t < reader.Traces(); ++t) {
+        const qsizetype hdr = qsizetype(reader.DataStart() + t * reader.TraceBytes());
+        for (int w : words) {
+            const trc::FieldDef& f = trc::kTraceFields[w];
+            for (int b = 0; b < f.size; ++b) {
+                in[hdr + f.pos - 1 + b] = char(0);
+                out[hdr + f.pos - 1 + b] = char(0);
+            }
+        }
+    }
+    for (qsizetype i = 0; i < in.size(); ++i)
+        if (in[i] != out[i]) {
+            const int64_t rel = i - reader.DataStart();
+            auto failure = ::testing::AssertionFailure() << "byte " << i << " differs";
+            if (rel >= 0)
+                failure << " (trace " << rel / reader.TraceBytes() + 1 << ", byte "
+                        << rel % reader.TraceBytes() + 1 << " of the trace)";
+            return failure;
+        }
+    return ::testing::AssertionSuccess();
+}
+
+std::vector<int64_t> TraceWords(const QString& path, int index) {
+    std::vector<int64_t> values;
+    TCSegyReaderEx reader;
+    if (reader.Open(path.toStdString()) != 0)
+        return values;
+    for (int t = 1; t <= reader.Traces(); ++t) {
+        reader.SetTrace(t);
+        values.push_back(reader.HdrWord('T', index));
+    }
+    return values;
+}
+
+} // namespace hdrtest
