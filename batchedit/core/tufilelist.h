@@ -24,7 +24,7 @@ public:
     // Result codes the scheduler gives files whose worker could not report.
     static constexpr int StartFailed = 10;
     static constexpr int HardStopped = 199;
-    static constexpr int NoFinalStatus = 198;
+    static constexpr int NoFinalStatus = 197;
 
     // Rebuilds the list from "folder/mask"; records sorted by lower-cased name.
     int Load(const QString& pattern);

@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <atomic>
 #include <vector>
 
 extern char** environ;
@@ -91,4 +92,27 @@ int CP_ProcessorCount() {
         return CPU_COUNT(&set);
     const long n = sysconf(_SC_NPROCESSORS_ONLN);
     return n > 0 ? int(n) : 1;
+}
+
+namespace {
+
+std::atomic<int> g_interrupts{0};
+
+extern "C" void countInterrupt(int) {
+    g_interrupts.fetch_add(1);
+}
+
+} // namespace
+
+void CP_CatchInterrupts() {
+    struct sigaction action = {};
+    action.sa_handler = countInterrupt;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    sigaction(SIGINT, &action, nullptr);
+    sigaction(SIGTERM, &action, nullptr);
+}
+
+int CP_InterruptCount() {
+    return g_interrupts.load();
 }

@@ -25,3 +25,8 @@ bool CP_Terminate(const CP_ProcInfo& info);
 bool CP_HasExited(CP_ProcInfo& info, int* exitCode = nullptr);
 // Number of logical processors this process may run on.
 int CP_ProcessorCount();
+// Counts Ctrl+C (SIGINT) and SIGTERM from now on instead of ending the process; a program polls
+// CP_InterruptCount to act on them.
+void CP_CatchInterrupts();
+// Number of interrupts caught since CP_CatchInterrupts.
+int CP_InterruptCount();
