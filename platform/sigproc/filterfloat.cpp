@@ -1,5 +1,6 @@
 #include "sigproc/sigproc.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -33,19 +34,34 @@ float SP_FilterFloat(float* data, int n, int halfLen, const double* coeff, float
         return SP_MaxAbs(data, n);
     std::memcpy(work, data, sizeof(float) * size_t(n));
     const double* c = coeff + halfLen; // c[k] weights the sample at offset k
-    float maxAbs = 0.0f;
-    for (int i = 0; i < n; ++i) {
+    // Samples whose whole span lies inside the segment: [lo, hi).
+    const int lo = std::min(halfLen, n);
+    const int hi = std::max(lo, n - halfLen);
+    auto mirrored = [&](int i) {
         double sum = 0.0;
-        if (i >= halfLen && i + halfLen < n) {
-            const float* x = work + i;
-            for (int k = -halfLen; k <= halfLen; ++k)
-                sum += c[k] * x[k];
-        } else {
-            for (int k = -halfLen; k <= halfLen; ++k)
-                sum += c[k] * work[mirror(i + k, n)];
-        }
+        for (int k = -halfLen; k <= halfLen; ++k)
+            sum += c[k] * work[mirror(i + k, n)];
         data[i] = float(sum);
-        maxAbs = std::fmax(maxAbs, std::fabs(data[i]));
+    };
+    for (int i = 0; i < lo; ++i)
+        mirrored(i);
+    for (int i = hi; i < n; ++i)
+        mirrored(i);
+    // Interior in blocks, tap by tap, so the inner loop runs over independent samples.
+    constexpr int kBlock = 256;
+    double acc[kBlock];
+    for (int b = lo; b < hi; b += kBlock) {
+        const int m = std::min(kBlock, hi - b);
+        for (int j = 0; j < m; ++j)
+            acc[j] = 0.0;
+        for (int k = -halfLen; k <= halfLen; ++k) {
+            const double ck = c[k];
+            const float* x = work + b + k;
+            for (int j = 0; j < m; ++j)
+                acc[j] += ck * x[j];
+        }
+        for (int j = 0; j < m; ++j)
+            data[b + j] = float(acc[j]);
     }
-    return maxAbs;
+    return SP_MaxAbs(data, n);
 }
