@@ -1,0 +1,156 @@
+// The segyinfo command end to end: JSON facts, headers and samples, and its failures.
+
+#include "segygen/segygen.h"
+#include "trcfile/segyfields.h"
+#include "trcfile/tcsegyreaderex.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace {
+
+class Folder {
+public:
+    Folder() {
+        const char* home = std::getenv("GRAVIK_HOME");
+        std::random_device rd;
+        m_path = std::filesystem::path(home && *home ? home : "/tmp") /
+                 ("segyinfo-" + std::to_string(rd()));
+        std::filesystem::create_directories(m_path);
+    }
+    ~Folder() {
+        std::error_code ec;
+        std::filesystem::remove_all(m_path, ec);
+    }
+    std::string File(const std::string& name) const { return (m_path / name).string(); }
+
+private:
+    std::filesystem::path m_path;
+};
+
+std::string Slurp(const std::string& path) {
+    std::ifstream in(path);
+    std::stringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// Runs segyinfo with `args`; stdout and stderr land in files of `dir`; returns the exit code.
+int RunSegyInfo(const Folder& dir, const std::string& args) {
+    const std::string cmd = std::string(GRAVIK_BIN_DIR) + "/segyinfo " + args + " > \"" +
+                            dir.File("out.txt") + "\" 2> \"" + dir.File("err.txt") + "\"";
+    const int status = std::system(cmd.c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+} // namespace
+
+TEST(SegyInfo, JsonCarriesFactsHeadersAndSamples) {
+    Folder dir;
+    const std::string path = dir.File("shots.sgy");
+    SynthSpec spec;
+    spec.sources = 3;
+    spec.receivers = 5;
+    spec.samples = 40;
+    spec.intervalUs = 500;
+    spec.format = 2;
+    spec.order = fmtWindows;
+    spec.extBlocks = 1;
+    ASSERT_EQ(WriteSynthSegy(path, spec), 0);
+    ASSERT_EQ(RunSegyInfo(dir, "\"" + path + "\" --json --traces 2-3 --samples --bin --text"), 0);
+
+    // Python's json module checks the syntax and flattens the keys the test looks at.
+    const std::string flat = dir.File("flat.txt");
+    const std::string py =
+        "import json,sys; d=json.load(open(sys.argv[1]));"
+        "print(d['traces'], d['samples'], d['interval_us'], d['format'], d['byte_order'],"
+        " d['extended_text_blocks'], len(d['text_blocks']), d['text_blocks'][1][0]);"
+        "print(*d['binary_header']);"
+        "[print(h['trace'], *h['words']) for h in d['trace_headers']];"
+        "[print(*s) for s in d['sample_values']]";
+    ASSERT_EQ(
+        std::system(("python3 -c \"" + py + "\" \"" + dir.File("out.txt") + "\" > \"" + flat + "\"")
+                        .c_str()),
+        0)
+        << Slurp(dir.File("out.txt"));
+    std::istringstream in(Slurp(flat));
+    std::string line;
+    std::getline(in, line);
+    EXPECT_EQ(line, "15 40 500 2 little 1 2 C 1 EXTENDED TEXTUAL HEADER 1 OF 1");
+
+    TCSegyReaderEx r;
+    ASSERT_EQ(r.Open(path), 0);
+    std::getline(in, line);
+    std::istringstream bin(line);
+    for (int i = 0; i < trc::kBinFieldCount; ++i) {
+        long long v = 0;
+        bin >> v;
+        EXPECT_EQ(v, r.HdrWord('B', i)) << "binary word " << i;
+    }
+    for (int t = 2; t <= 3; ++t) {
+        r.SetTrace(t);
+        std::getline(in, line);
+        std::istringstream words(line);
+        long long trace = 0;
+        words >> trace;
+        EXPECT_EQ(trace, t);
+        for (int i = 0; i < trc::kTraceFieldCount; ++i) {
+            long long v = 0;
+            words >> v;
+            EXPECT_EQ(v, r.HdrWord('T', i)) << "trace " << t << " word " << i;
+        }
+        EXPECT_FALSE(words.fail());
+    }
+    for (int t = 2; t <= 3; ++t) {
+        r.SetTrace(t);
+        std::getline(in, line);
+        std::istringstream samples(line);
+        for (int i = 0; i < 40; ++i) {
+            float v = 0;
+            samples >> v;
+            EXPECT_EQ(v, r.SampAsFloat(i)) << "trace " << t << " sample " << i;
+        }
+    }
+}
+
+TEST(SegyInfo, PlainFactsAndFailures) {
+    Folder dir;
+    const std::string path = dir.File("shots.sgy");
+    ASSERT_EQ(WriteSynthSegy(path, SynthSpec()), 0);
+    ASSERT_EQ(RunSegyInfo(dir, "\"" + path + "\""), 0);
+    const std::string out = Slurp(dir.File("out.txt"));
+    EXPECT_NE(out.find("Число трасс в файле: 96\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("Интервал дискретизации,  мс: 2\n"), std::string::npos) << out;
+
+    struct Case {
+        std::string args;
+        int code;
+        std::string message;
+    };
+    std::ofstream(dir.File("short.sgy")) << "too short";
+    const Case cases[] = {
+        {"\"" + dir.File("short.sgy") + "\"", 1,
+         "Ошибка 6 открытия файла: Файл слишком мал для файла SEG-Y.\n"},
+        {"\"" + dir.File("missing.sgy") + "\"", 1,
+         "Ошибка 1 открытия файла: Отказ ОС в открытии файла (отсутствует, нет прав доступа и "
+         "пр)\n"},
+        {"\"" + path + "\" --traces 90-97", 1, "Диапазон трасс вне файла (трасс в файле: 96).\n"},
+        {"\"" + path + "\" --traces 5-2", 2, ""},
+        {"\"" + path + "\" --frobnicate", 2, ""},
+        {"", 2, ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(RunSegyInfo(dir, c.args), c.code) << c.args;
+        const std::string err = Slurp(dir.File("err.txt"));
+        if (!c.message.empty())
+            EXPECT_EQ(err, c.message) << c.args;
+        else
+            EXPECT_NE(err.find("segyinfo"), std::string::npos) << c.args; // the usage text
+        EXPECT_TRUE(Slurp(dir.File("out.txt")).empty()) << c.args;
+    }
+}
