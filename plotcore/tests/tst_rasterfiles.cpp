@@ -1,0 +1,161 @@
+#include "plotcore/rasterfiles.h"
+#include "plotcore/tccolorpalette.h"
+
+#include <QFile>
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtEndian>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A small picture with few colours: white ground, black lines, grey and red blocks.
+QImage FewColours() {
+    QImage img(37, 23, QImage::Format_RGB32); // odd sizes exercise the row padding
+    img.fill(qRgb(255, 255, 255));
+    for (int y = 0; y < img.height(); ++y) {
+        img.setPixel(3, y, qRgb(0, 0, 0));
+        for (int x = 10; x < 20; ++x)
+            img.setPixel(x, y, y < 12 ? qRgb(150, 150, 150) : qRgb(255, 0, 0));
+    }
+    img.setPixel(36, 22, qRgb(0, 128, 128));
+    return img;
+}
+
+// More colours than any palette: a gradient over a white ground.
+QImage ManyColours() {
+    QImage img(64, 40, QImage::Format_RGB32);
+    img.fill(qRgb(255, 255, 255));
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 64; ++x)
+            img.setPixel(x, y, qRgb(x * 4, y * 12, 128));
+    return img;
+}
+
+double MeanChannelError(const QImage& a, const QImage& b) {
+    qint64 sum = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            sum += std::abs(qRed(p) - qRed(q)) + std::abs(qGreen(p) - qGreen(q)) +
+                   std::abs(qBlue(p) - qBlue(q));
+        }
+    return double(sum) / (3.0 * a.width() * a.height());
+}
+
+int MaxChannelError(const QImage& a, const QImage& b) {
+    int worst = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y), q = b.pixel(x, y);
+            worst = std::max({worst, std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                              std::abs(qBlue(p) - qBlue(q))});
+        }
+    return worst;
+}
+
+class RasterFiles : public ::testing::Test {
+protected:
+    QString Path(const char* name) { return dir.filePath(QString::fromLatin1(name)); }
+    QTemporaryDir dir;
+};
+
+TEST_F(RasterFiles, BmpHeaderCarriesTheDepthAndQtReadsItBack) {
+    struct Case {
+        int bits;
+        int worstFew; // largest channel error allowed for the few-colour picture
+    } const cases[] = {
+        {24, 0}, {16, 7}, {8, 0}, {4, 0}, {1, 255},
+    };
+    const QImage src = FewColours();
+    for (const Case& c : cases) {
+        const QString path = Path("out.bmp");
+        ASSERT_TRUE(T_WriteBmp(src, c.bits, path)) << c.bits;
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const QByteArray bytes = f.readAll();
+        ASSERT_GE(bytes.size(), 54);
+        EXPECT_EQ(bytes.left(2), QByteArray("BM"));
+        EXPECT_EQ(uchar(bytes[28]), c.bits);
+        EXPECT_EQ(qFromLittleEndian<quint32>(bytes.constData() + 2), quint32(bytes.size()));
+        const QImage back(path);
+        ASSERT_FALSE(back.isNull()) << c.bits;
+        EXPECT_EQ(back.size(), src.size());
+        EXPECT_LE(MaxChannelError(src, back), c.worstFew) << c.bits;
+    }
+}
+
+TEST_F(RasterFiles, OneBitIsBlackAndWhite) {
+    const QImage src = FewColours();
+    ASSERT_TRUE(T_WriteBmp(src, 1, Path("mono.bmp")));
+    const QImage back(Path("mono.bmp"));
+    EXPECT_EQ(back.pixel(3, 5) & 0xFFFFFF, 0u);
+    EXPECT_EQ(back.pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(back.pixel(15, 20) & 0xFFFFFF, 0u); // red is nearer to black
+    // Any other depth counts as one bit.
+    ASSERT_TRUE(T_WriteBmp(src, 7, Path("seven.bmp")));
+    QFile f(Path("seven.bmp"));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(uchar(f.read(30)[28]), 1);
+}
+
+TEST_F(RasterFiles, PalettesKeepTheMostFrequentColours) {
+    const QImage src = ManyColours();
+    for (int bits : {4, 8}) {
+        ASSERT_TRUE(T_WriteBmp(src, bits, Path("many.bmp")));
+        const QImage back(Path("many.bmp"));
+        ASSERT_EQ(back.size(), src.size());
+        // The white half is the most frequent colour and survives exactly.
+        for (int y = 20; y < 40; y += 5)
+            EXPECT_EQ(back.pixel(7, y) & 0xFFFFFF, 0xFFFFFFu) << bits;
+    }
+    TCColorPalette p = TCColorPalette::FromImage(FewColours(), 16);
+    EXPECT_EQ(p.Size(), 5);
+    EXPECT_EQ(p.Colors()[0], qRgb(255, 255, 255));
+    EXPECT_EQ(p.Colors()[p.IndexOf(qRgb(0, 128, 128))], qRgb(0, 128, 128));
+    EXPECT_EQ(p.Colors()[p.IndexOf(qRgb(140, 140, 160))], qRgb(150, 150, 150));
+    QImage white(4, 4, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    TCColorPalette blank = TCColorPalette::FromImage(white, 16);
+    EXPECT_EQ(blank.Size(), 2);
+}
+
+TEST_F(RasterFiles, GifPngAndJpegOpenAgainInQt) {
+    struct Case {
+        TRasterFormat format;
+        const char* name;
+        double meanError; // JPEG smears colour edges, the others are exact
+    } const cases[] = {
+        {TRasterFormat::Gif, "out.gif", 0},
+        {TRasterFormat::Png, "out.png", 0},
+        {TRasterFormat::Jpeg, "out.jpg", 3},
+        {TRasterFormat::Bmp, "out.bmp", 0},
+    };
+    const QImage src = FewColours();
+    for (const Case& c : cases) {
+        ASSERT_TRUE(T_WriteRaster(src, c.format, 24, Path(c.name))) << c.name;
+        const QImage back(Path(c.name));
+        ASSERT_FALSE(back.isNull()) << c.name;
+        EXPECT_EQ(back.size(), src.size()) << c.name;
+        EXPECT_LE(MeanChannelError(src, back), c.meanError) << c.name;
+    }
+    QFile jpeg(Path("out.jpg"));
+    ASSERT_TRUE(jpeg.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(jpeg.read(3) == QByteArray("\xFF\xD8\xFF"));
+    // An image that went through an indexed BMP writes as GIF too.
+    ASSERT_TRUE(T_WriteBmp(ManyColours(), 8, Path("idx.bmp")));
+    ASSERT_TRUE(T_WriteGif(QImage(Path("idx.bmp")), Path("idx.gif")));
+    EXPECT_EQ(QImage(Path("idx.gif")).size(), QSize(64, 40));
+}
+
+TEST_F(RasterFiles, UnwritablePathsFail) {
+    const QString bad = dir.filePath(QStringLiteral("missing/folder/out"));
+    const QImage src = FewColours();
+    for (TRasterFormat f :
+         {TRasterFormat::Bmp, TRasterFormat::Gif, TRasterFormat::Png, TRasterFormat::Jpeg})
+        EXPECT_FALSE(T_WriteRaster(src, f, 24, bad)) << int(f);
+    EXPECT_FALSE(T_WriteBmp(QImage(), 24, Path("null.bmp")));
+    EXPECT_FALSE(QFile::exists(Path("null.bmp")));
+}
+
+} // namespace
