@@ -72,6 +72,11 @@ struct IbmScale {
 };
 const IbmScale kIbmScale;
 
+inline float IbmBitsToFloat(uint32_t ibm) {
+    const double v = double(ibm & 0x00FFFFFF) * kIbmScale.v[(ibm >> 24) & 0x7F];
+    return float((ibm & 0x80000000u) ? -v : v);
+}
+
 inline uint32_t Load32(const unsigned char* p, bool big) {
     return big ? (uint32_t(p[0]) << 24) | (uint32_t(p[1]) << 16) | (uint32_t(p[2]) << 8) | p[3]
                : (uint32_t(p[3]) << 24) | (uint32_t(p[2]) << 16) | (uint32_t(p[1]) << 8) | p[0];
@@ -147,9 +152,7 @@ void PutInt(void* p, int size, int64_t value, bool big) {
 }
 
 float IbmToFloat(uint32_t ibm) {
-    const uint32_t frac = ibm & 0x00FFFFFF;
-    const double v = double(frac) * kIbmScale.v[(ibm >> 24) & 0x7F];
-    return float((ibm & 0x80000000u) ? -v : v);
+    return IbmBitsToFloat(ibm);
 }
 
 uint32_t FloatToIbm(float value) {
@@ -182,7 +185,7 @@ bool DecodeSamples(int format, bool big, const void* src, float* dst, size_t cou
     switch (format) {
     case 1:
         for (size_t i = 0; i < count; ++i)
-            dst[i] = IbmToFloat(Load32(p + 4 * i, big));
+            dst[i] = IbmBitsToFloat(Load32(p + 4 * i, big));
         return true;
     case 2:
         for (size_t i = 0; i < count; ++i)
