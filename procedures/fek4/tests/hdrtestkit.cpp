@@ -67,6 +67,18 @@ QByteArray ReadAll(const QString& path) {
     return ::testing::AssertionSuccess();
 }
 
+bool SetTraceWords(const QString& path, int index, int64_t value) {
+    TCSegyReaderEx reader;
+    if (reader.Open(path.toStdString()) != 0)
+        return false;
+    QByteArray bytes = ReadAll(path);
+    for (int t = 0; t < reader.Traces(); ++t)
+        TCSegyReaderEx::SetWord(bytes.data() + reader.DataStart() + t * reader.TraceBytes(), 'T',
+                                index, value, reader.BigEndian());
+    QFile f(path);
+    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
+}
+
 std::vector<int64_t> TraceWords(const QString& path, int index) {
     std::vector<int64_t> values;
     TCSegyReaderEx reader;

@@ -21,6 +21,10 @@ int CheckJob(const char* code, const QString& job);
 // Writes a synthetic file `name` into `dir` and returns its path (empty on failure).
 QString WriteFixture(const QString& dir, const QString& name, const SynthSpec& spec);
 
+// Sets trace header word `index` of every trace of the file to `value`; false on failure. Lets a
+// fixture start from a value the procedure under test is known to change.
+bool SetTraceWords(const QString& path, int index, int64_t value);
+
 // Success when both files have the same size and every byte is equal except the bytes of the
 // trace header words `words` (field indexes) of the traces.
 ::testing::AssertionResult OnlyWordsDiffer(const QString& input, const QString& output,
