@@ -48,7 +48,7 @@ struct SynthSpec {
     int shotStepSeconds = 30;
 };
 
-// Checks a spec: "" when it can be written, otherwise what is wrong (English, for developers).
+// Checks a SynthSpec: "" when it can be written, otherwise what is wrong (English, for developers).
 std::string CheckSynthSpec(const SynthSpec& spec);
 
 // Writes the file: 0, trc::kErrInternal for a spec CheckSynthSpec refuses, or the writer's code.
