@@ -1,6 +1,7 @@
 #include "procbase/tuexec_base.h"
 
 #include "procbase/resultcodes.h"
+#include "procbase/tublockwriter.h"
 #include "procbase/tusupervisorlink.h"
 #include "trcfile/esegyfiler.h"
 
@@ -35,8 +36,10 @@ int TUExec_base::Execute(const std::string& first, const std::string& second,
     try {
         if (r == 0 || r == prc::kStopped)
             closed = CloseOFile();
-        else
+        else {
+            m_writer.reset();
             m_ifile.OClose();
+        }
     } catch (...) {
         closed = prc::kOutputWrite;
     }
@@ -81,15 +84,19 @@ int TUExec_base::OpenIFile(const std::string& name) {
 }
 
 void TUExec_base::CreateOBuffer() {
+    // A block still being written must not lose its buffer.
+    if (m_writer && !m_writer->Wait())
+        throw prc::kOutputWrite;
     const std::int64_t itb = m_ifile.TraceBytes();
     const std::int64_t otb = m_ifile.OTraceBytes();
     m_inPlace = itb == otb;
     const std::int64_t n = std::max<std::int64_t>(1, kBlockBytes / std::max(itb, otb));
-    m_ibuf.assign(static_cast<size_t>(n * itb), 0);
-    if (m_inPlace)
-        m_obuf.clear();
-    else
-        m_obuf.assign(static_cast<size_t>(n * otb), 0);
+    // Two of each buffer the outputs are written from: one fills while the other is written.
+    for (int side = 0; side < 2; ++side) {
+        m_ibuf[side].assign(side == 0 || m_inPlace ? static_cast<size_t>(n * itb) : 0, 0);
+        m_obuf[side].assign(m_inPlace ? 0 : static_cast<size_t>(n * otb), 0);
+    }
+    m_side = 0;
 }
 
 void TUExec_base::CopyTextHeader() {
@@ -150,6 +157,14 @@ void TUExec_base::EditFileHeader() {}
 void TUExec_base::EditTraceHeader(int) {}
 void TUExec_base::DoCleanup() {}
 
+unsigned char* TUExec_base::IBuf() {
+    return m_ibuf[m_inPlace ? m_side : 0].data();
+}
+
+unsigned char* TUExec_base::OBuf() {
+    return m_inPlace ? IBuf() : m_obuf[m_side].data();
+}
+
 std::int64_t TUExec_base::IHdrWord(int index) const {
     return TCSegyReaderEx::GetWord(m_inHdr, 'T', index, m_ifile.BigEndian());
 }
@@ -171,28 +186,32 @@ int TUExec_base::OpenOFile(const std::string& name) {
 int TUExec_base::CloseOFile() {
     if (!m_ifile.OIsOpen())
         return 0;
+    bool written = true;
     try {
         FlushOutput();
     } catch (int) {
-        m_ifile.OClose();
-        return prc::kOutputWrite;
+        written = false;
     }
-    return m_ifile.OClose() == 0 ? 0 : prc::kOutputWrite;
+    written = (!m_writer || m_writer->Wait()) && written;
+    m_writer.reset();
+    return m_ifile.OClose() == 0 && written ? 0 : prc::kOutputWrite;
 }
 
 void TUExec_base::FlushOutput() {
     if (m_oPending == 0)
         return;
-    const unsigned char* out = m_inPlace ? m_ibuf.data() : m_obuf.data();
     const std::int64_t count = m_oPending;
     m_oPending = 0;
     m_oWritten += count;
-    if (m_ifile.OWriteTraces(out, count) != 0)
+    if (!m_writer)
+        m_writer = std::make_unique<TUBlockWriter>(m_ifile);
+    if (!m_writer->Submit(OBuf(), count))
         throw prc::kOutputWrite;
+    m_side ^= 1;
 }
 
 int TUExec_base::BlockTraces() const {
-    return static_cast<int>(m_ibuf.size() / static_cast<size_t>(m_ifile.TraceBytes()));
+    return static_cast<int>(m_ibuf[0].size() / static_cast<size_t>(m_ifile.TraceBytes()));
 }
 
 void TUExec_base::ProcessBlock(int first, int count) {
@@ -202,19 +221,20 @@ void TUExec_base::ProcessBlock(int first, int count) {
     if (m_inPlace)
         FlushOutput();
     const std::int64_t itb = m_ifile.TraceBytes();
-    m_ifile.ReadRawTraces(first, count, m_ibuf.data());
+    unsigned char* block = IBuf();
+    m_ifile.ReadRawTraces(first, count, block);
     for (int j = 0; j < count; ++j)
-        RunTraceSteps(first + j, m_ibuf.data() + j * itb);
+        RunTraceSteps(first + j, block + j * itb);
     if (m_inPlace)
         FlushOutput();
 }
 
 void TUExec_base::ProcessOneTrace(int n) {
     const std::int64_t itb = m_ifile.TraceBytes();
-    if (m_inPlace && (m_oPending + 1) * itb > std::int64_t(m_ibuf.size()))
+    if (m_inPlace && (m_oPending + 1) * itb > std::int64_t(m_ibuf[0].size()))
         FlushOutput();
     // In place the trace is read into the next output slot, behind the pending outputs.
-    unsigned char* in = m_inPlace ? m_ibuf.data() + m_oPending * itb : m_ibuf.data();
+    unsigned char* in = m_inPlace ? IBuf() + m_oPending * itb : IBuf();
     m_ifile.ReadRawTraces(n, 1, in);
     RunTraceSteps(n, in);
 }
@@ -225,9 +245,9 @@ void TUExec_base::RunTraceSteps(int n, unsigned char* in) {
         return;
     std::memcpy(m_inHdr, in, sizeof m_inHdr);
     const std::int64_t otb = m_ifile.OTraceBytes();
-    if (!m_inPlace && (m_oPending + 1) * otb > std::int64_t(m_obuf.size()))
+    if (!m_inPlace && (m_oPending + 1) * otb > std::int64_t(m_obuf[0].size()))
         FlushOutput();
-    m_curOut = (m_inPlace ? m_ibuf.data() : m_obuf.data()) + m_oPending * otb;
+    m_curOut = OBuf() + m_oPending * otb;
     m_curIn = in;
     BeforeTrace(n);
     CopyTrace(n);

@@ -12,7 +12,8 @@
 // Traces go through one engine: the input is read in large blocks of whole traces (raw bytes,
 // no sample conversion), each taken trace passes BeforeTrace, CopyTrace, EditTraceHeader,
 // ProcessSignal and AfterTrace in its output slot, and the output is written in large blocks.
-// When input and output traces have the same size the block is edited in place. During
+// When input and output traces have the same size the block is edited in place. Blocks are
+// written by a thread of their own (TUBlockWriter) while the next block is read and edited. During
 // EditTraceHeader the filer's OSetHdrWord sets words of the current output trace header;
 // IHdrWord reads the input trace's header as it was read. Progress goes out as percents 1..100
 // when the percent changes; the supervisor is asked whether to stop every kStopQueryEvery steps,
@@ -25,9 +26,11 @@
 #include "trcfile/tcsegyfilerux.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
+class TUBlockWriter;
 class TUSupervisorLink;
 
 class TUExec_base {
@@ -129,12 +132,16 @@ protected:
 
 private:
     void RunTraceSteps(int n, unsigned char* in);
+    // The block being read into and the one the outputs are made in (the same in place).
+    unsigned char* IBuf();
+    unsigned char* OBuf();
 
     unsigned m_index;
     TUSupervisorLink* m_link;
     TCSegyFilerUx m_ifile;
-    std::vector<unsigned char> m_ibuf;
-    std::vector<unsigned char> m_obuf;
+    std::vector<unsigned char> m_ibuf[2];
+    std::vector<unsigned char> m_obuf[2];
+    int m_side = 0;
     bool m_inPlace = false;
     unsigned char* m_curIn = nullptr;
     unsigned char* m_curOut = nullptr;
@@ -148,4 +155,6 @@ private:
     std::int64_t m_progressOffset = 0;
     std::int64_t m_progressCalls = 0;
     int m_lastPercent = 0;
+    // Declared last: it writes through m_ifile from its buffers, so it goes first.
+    std::unique_ptr<TUBlockWriter> m_writer;
 };
