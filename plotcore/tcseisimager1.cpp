@@ -24,6 +24,14 @@ QFontMetrics Metrics(const QFont& font) {
     return T_FontMetrics(font, &reference);
 }
 
+// Traces or samples of a range; a range read from a job file that is reversed or too long for
+// any bitmap gives 0, which AllocateMem refuses.
+constexpr qint64 kMaxCount = 1000000;
+int Count(int first, int last, int step) {
+    const qint64 n = (qint64(last) - first) / step + 1;
+    return n >= 1 && n <= kMaxCount ? int(n) : 0;
+}
+
 int Deflection(float v, int amp) {
     if (v > 1.0f)
         return amp;
@@ -40,9 +48,9 @@ void TCSeisImager1::Init(TCImageProps* props, TCSViewOpts* options, int interval
     m_options = options;
     m_interval = interval;
     m_fileName = fileName;
-    m_traceCount = (props->GetT2() - props->GetT1()) / TStep() + 1;
-    m_sampleCount = (props->GetS2() - props->GetS1()) / SStep() + 1;
-    m_fillColor = props->GetColorBits() == 1 ? kBlack : T_ToRgb(options->fillColor);
+    m_traceCount = Count(props->GetT1(), props->GetT2(), TStep());
+    m_sampleCount = Count(props->GetS1(), props->GetS2(), SStep());
+    m_fillColor = props->GetPixFormat() == TPixFormat::Bits1 ? kBlack : T_ToRgb(options->fillColor);
 }
 
 void TCSeisImager1::SetTrcDelegates(TCImgTraceSource* data, TCImgOffsetSource* offsets) {

@@ -27,7 +27,8 @@ public:
     TCSeisImager1(const TCSeisImager1&) = delete;
     TCSeisImager1& operator=(const TCSeisImager1&) = delete;
 
-    // interval: the sample interval in the unit the time labels show.
+    // interval: the sample interval in the unit the time labels show. A domain that is reversed
+    // or longer than a million traces or samples gives a count of 0, and AllocateMem fails.
     void Init(TCImageProps* props, TCSViewOpts* options, int interval, const QString& fileName);
     void SetTrcDelegates(TCImgTraceSource* data, TCImgOffsetSource* offsets);
 

@@ -175,10 +175,20 @@ TEST_F(Imager, TracesAreDrawnFromTheLastAndAStopEndsTheImage) {
     EXPECT_FALSE(imager.DrawImage());
     EXPECT_EQ(record.positions, (std::vector<int>{1, 2, 3, 4}));
 
-    TCSeisImager1 empty;
-    props.SetProps(QRect(QPoint(10, 1), QPoint(1, 50)), 24, false, 2);
-    empty.Init(&props, &opts, 2, QString());
-    EXPECT_FALSE(empty.AllocateMem());
+    // Reversed or absurd domains, as a damaged job file may hold, allocate nothing.
+    const QRect bad[] = {
+        QRect(QPoint(10, 1), QPoint(1, 50)),
+        QRect(QPoint(1, 50), QPoint(10, 1)),
+        QRect(QPoint(-2000000000, 1), QPoint(2000000000, 50)),
+        QRect(QPoint(1, 1), QPoint(10, 2000000000)),
+    };
+    for (const QRect& d : bad) {
+        TCSeisImager1 empty;
+        props.SetProps(d, 24, false, 2);
+        empty.Init(&props, &opts, 2, QString());
+        EXPECT_FALSE(empty.AllocateMem()) << d.left() << "," << d.top();
+        EXPECT_LT(empty.BimapSizeMb(), 1.0); // laid out as an empty pad, no overflow
+    }
 }
 
 TEST_F(Imager, OffsetsStandAtEveryOffFactorthLabel) {

@@ -390,6 +390,37 @@ TEST_F(Plotter, MissingDataStopsTheFrameAndKeepsTheTracesDrawn) {
     EXPECT_FALSE(bare.DrawTraces());
 }
 
+TEST_F(Plotter, TinyCanvasesAndZeroOptionsDrawWithoutFault) {
+    source.value = [](int, int) { return 0.7f; };
+    const QSize sizes[] = {QSize(0, 0), QSize(1, 1), QSize(30, 20), QSize(200, 9)};
+    for (const QSize& size : sizes) {
+        canvas = size.isEmpty() ? QImage() : QImage(size, QImage::Format_RGB32);
+        plotter.Init(&canvas, &opts, true);
+        plotter.SetFileInfo(100, 1000, 300);
+        plotter.SetDelegate(&source);
+        plotter.Update(QPoint(1, 1));
+        EXPECT_LE(plotter.FrameTraces(), 100);
+    }
+    // Options as a damaged stored set may hold them: zero scales, steps and label steps.
+    opts.tScale = 0;
+    opts.sScale = 0;
+    opts.tStep = 0;
+    opts.sStep = 0;
+    opts.traceLabelStep = 0;
+    opts.timeLabelStep = 0;
+    canvas = QImage(300, 200, QImage::Format_ARGB32_Premultiplied);
+    plotter.Init(&canvas, &opts, false);
+    plotter.SetFileInfo(100, 1000, 300);
+    plotter.Update(QPoint(1, 1));
+    EXPECT_GT(plotter.FrameTraces(), 0);
+    EXPECT_GT(plotter.FrameSamples(), 0);
+    // Another pixel format is taken over as 32-bit colour.
+    canvas = QImage(300, 200, QImage::Format_RGB888);
+    opts.SetDefaults();
+    plotter.Update(QPoint(1, 1));
+    EXPECT_EQ(canvas.format(), QImage::Format_RGB32);
+}
+
 TEST_F(Plotter, AxisTicksStandAtTheLabelledSlotsAndRows) {
     Open(100, 300, 400, 300);
     plotter.Update(QPoint(1, 1));
