@@ -1,5 +1,7 @@
 #include "plotcore/canvastext.h"
 
+#include <algorithm>
+
 QFontMetrics T_FontMetrics(const QFont& font, const QImage* device) {
     if (device && !device->isNull())
         return QFontMetrics(font, device);
