@@ -84,6 +84,8 @@ int TBatchRunApp::Parse(const QStringList& args, Options& o) {
 }
 
 int TBatchRunApp::Start(const QStringList& args) {
+    // Before anything is printed, so a caller that reacts to the output reaches the handler.
+    CP_CatchInterrupts();
     Options o;
     o.workers = m_concurrency.Size();
     if (const int refused = Parse(args, o))
@@ -129,7 +131,6 @@ int TBatchRunApp::Start(const QStringList& args) {
     request.prefix = o.prefix;
     request.suffix = o.suffix;
     request.workers = o.workers;
-    CP_CatchInterrupts();
     const int started = m_run->Start(request);
     if (started != 0)
         return Refuse(m_run->RefusalText());

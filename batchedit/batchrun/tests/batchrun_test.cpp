@@ -1,0 +1,260 @@
+// The batch runner end to end: the real program, the real worker and real plug-ins on
+// generated shot records.
+
+#include "segygen/segygen.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include "../../core/tests/qtprint.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct Result {
+    int exitCode = -1;
+    QString out;
+    QString err;
+    // The final table's rows: file -> result column.
+    QMap<QString, QString> rows;
+};
+
+bool hasPlugin(const char* code) {
+    return QFileInfo::exists(QString(GRAVIK_BIN_DIR) + "/ProcLib/" + code + ".so");
+}
+
+class BatchRunTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        in = dir.path() + "/in";
+        out = dir.path() + "/out";
+        QDir().mkpath(in);
+    }
+
+    // Shot records shot1.sgy ... shotN.sgy.
+    void makeShots(int count, int sources = 1, int receivers = 24, int samples = 500) {
+        for (int i = 1; i <= count; ++i) {
+            SynthSpec spec;
+            spec.sources = sources;
+            spec.receivers = receivers;
+            spec.samples = samples;
+            spec.seed = unsigned(i);
+            const QString path = in + QString("/shot%1.sgy").arg(i);
+            ASSERT_EQ(WriteSynthSegy(path.toStdString(), spec), 0);
+        }
+    }
+
+    void start(QProcess& p, const QStringList& args) {
+        p.setProgram(QString(GRAVIK_BIN_DIR) + "/batchrun");
+        p.setArguments(args);
+        p.start();
+        ASSERT_TRUE(p.waitForStarted());
+    }
+
+    Result finish(QProcess& p) {
+        Result r;
+        EXPECT_TRUE(p.waitForFinished(120000));
+        r.exitCode = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+        r.out = QString::fromUtf8(p.readAllStandardOutput());
+        r.err = QString::fromUtf8(p.readAllStandardError());
+        const QStringList lines = r.out.split('\n');
+        const int head = int(lines.indexOf(QString::fromUtf8("Файл\tРезультат\tОшибка")));
+        for (int i = head + 1; head >= 0 && i < lines.size(); ++i) {
+            const QStringList cells = lines[i].split('\t');
+            if (cells.size() == 3)
+                r.rows.insert(cells[0], cells[1]);
+        }
+        return r;
+    }
+
+    // Reads the program's output until it holds `text`; what was read is kept in `seen`.
+    bool waitForText(QProcess& p, const QString& text, QByteArray& seen) {
+        while (!QString::fromUtf8(seen).contains(text)) {
+            if (!p.waitForReadyRead(60000))
+                return false;
+            seen += p.readAllStandardOutput();
+        }
+        return true;
+    }
+
+    Result run(const QStringList& args) {
+        QProcess p;
+        start(p, args);
+        return finish(p);
+    }
+
+    QStringList base(const char* code, const QString& job) const {
+        QStringList args{"--proc", code, "--in", in, "--out", out};
+        if (!job.isNull())
+            args << "--job" << job;
+        return args;
+    }
+
+    QTemporaryDir dir;
+    QString in;
+    QString out;
+};
+
+} // namespace
+
+TEST_F(BatchRunTest, SixFilesTwoWorkers) {
+    makeShots(6);
+    const Result r = run(base("tva3", "1:1-100;24:1-100") << "--suffix"
+                                                          << "_m"
+                                                          << "--workers"
+                                                          << "2");
+    ASSERT_EQ(r.exitCode, 0) << r.out.toStdString() << r.err.toStdString();
+    EXPECT_EQ(r.rows.size(), 6);
+    for (int i = 1; i <= 6; ++i) {
+        EXPECT_EQ(r.rows.value(QString("shot%1.sgy").arg(i)), "OK") << i;
+        EXPECT_TRUE(QFile::exists(out + QString("/shot%1_m.sgy").arg(i))) << i;
+    }
+    // Never more than two running: count starts against ends in the progress lines.
+    int running = 0;
+    int most = 0;
+    for (const QString& line : r.out.split('\n')) {
+        if (line.endsWith(QString::fromUtf8(": начат")))
+            most = std::max(most, ++running);
+        else if (line.endsWith(": OK"))
+            --running;
+    }
+    EXPECT_EQ(most, 2);
+    EXPECT_TRUE(r.out.contains(
+        QString::fromUtf8("Обработано файлов: успешно - 6,  с ошибкой - 0.  Время  ")));
+}
+
+TEST_F(BatchRunTest, Lum6FileWithoutRecordFails200) {
+    if (!hasPlugin("lum6"))
+        GTEST_SKIP() << "lum6 not built";
+    makeShots(3);
+    const Result r = run(base("lum6", "1:1,100,200,*,*;3:3,300,400,*,*"));
+    EXPECT_EQ(r.exitCode, 1) << r.out.toStdString();
+    EXPECT_EQ(r.rows.value("shot1.sgy"), "OK");
+    EXPECT_EQ(r.rows.value("shot2.sgy"), "200");
+    EXPECT_EQ(r.rows.value("shot3.sgy"), "OK");
+    EXPECT_TRUE(r.out.contains(QString::fromUtf8("В задании нет записи для номера этого файла.")));
+    EXPECT_TRUE(r.out.contains(QString::fromUtf8("успешно - 2,  с ошибкой - 1.")));
+}
+
+TEST_F(BatchRunTest, Zar9OutputsListedByTheHashPattern) {
+    if (!hasPlugin("zar9"))
+        GTEST_SKIP() << "zar9 not built";
+    makeShots(2, 3, 12);
+    const Result r = run(base("zar9", "0,1,1,3;0,0;1"));
+    ASSERT_EQ(r.exitCode, 0) << r.out.toStdString() << r.err.toStdString();
+    for (const char* name : {"shot1#1.sgy", "shot1#2.sgy", "shot1#3.sgy", "shot2#3.sgy"}) {
+        EXPECT_TRUE(QFile::exists(out + "/" + name)) << name;
+        EXPECT_TRUE(r.out.contains("  " + out + "/" + name)) << name;
+    }
+}
+
+TEST_F(BatchRunTest, RefusedStartsExitWith2AndTheEditorsMessage) {
+    makeShots(1);
+    QDir().mkpath(dir.path() + "/empty");
+    struct Case {
+        const char* what;
+        QStringList args;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"bad character", base("tva3", "1:1-5;x"), "Недопустимый символ  'x'  в задании."},
+        {"syntax", base("tva3", "1:1"), "Ошибка в синтаксисе задания."},
+        {"value", base("tva3", "1:5-1"), "Ошибка в значении параметра задания."},
+        {"same folder", QStringList{"--proc", "tva3", "--job", "1:1-5", "--in", in, "--out", in},
+         "Выходная папка может совпадать с входной"},
+        {"no files",
+         QStringList{"--proc", "tva3", "--job", "1:1-5", "--in", dir.path() + "/empty", "--out",
+                     out},
+         "Во входной папке нет файлов c выбранной маской имени."},
+        {"no workers",
+         base("tva3", "1:1-5") << "--workers"
+                               << "0",
+         "Число параллельно обрабатываемых файлов должно быть не меньше 1."},
+        {"bad count",
+         base("tva3", "1:1-5") << "--workers"
+                               << "2x",
+         "Недопустимое число"},
+        {"unknown procedure", base("abc1", "1"), "Процедура abc1 не найдена"},
+        {"no job", base("tva3", QString()), "Процедура требует задания"},
+        {"unknown option",
+         base("tva3", "1:1-5") << "--fast"
+                               << "1",
+         "--fast"},
+        {"missing value", base("tva3", "1:1-5") << "--mask", "--mask"},
+    };
+    for (const Case& c : cases) {
+        const Result r = run(c.args);
+        EXPECT_EQ(r.exitCode, 2) << c.what;
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.message)))
+            << c.what << ": " << r.err.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(out + "/shot1.sgy"));
+}
+
+TEST_F(BatchRunTest, JobFromFileAndMask) {
+    makeShots(2);
+    QFile::rename(in + "/shot2.sgy", in + "/shot2.segy");
+    const QString jobFile = dir.path() + "/job.txt";
+    QFile f(jobFile);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write("1:1-100;\n 24:1-100\n");
+    f.close();
+    const Result r = run(QStringList{"--proc", "TVA3", "--job-file", jobFile, "--in", in, "--mask",
+                                     "*.segy", "--out", out, "--prefix", "p_"});
+    ASSERT_EQ(r.exitCode, 0) << r.err.toStdString();
+    EXPECT_EQ(r.rows.keys(), QStringList{"shot2.segy"});
+    EXPECT_TRUE(QFile::exists(out + "/p_shot2.segy"));
+    const Result missing = run(QStringList{"--proc", "tva3", "--job-file", dir.path() + "/none",
+                                           "--in", in, "--out", out});
+    EXPECT_EQ(missing.exitCode, 2);
+}
+
+// Ctrl+C (or SIGTERM, which QProcess sends) once: no new file starts, the started ones end.
+TEST_F(BatchRunTest, InterruptStopsSoftlyThenHard) {
+    makeShots(5, 40, 96, 2000);
+    {
+        QProcess p;
+        start(p, base("tva3", "1:1-100;96:1-100") << "--workers"
+                                                  << "1");
+        QByteArray seen;
+        ASSERT_TRUE(waitForText(p, QString::fromUtf8("shot1.sgy: начат"), seen));
+        p.terminate();
+        Result r = finish(p);
+        r.out.prepend(QString::fromUtf8(seen));
+        EXPECT_EQ(r.exitCode, 1) << r.out.toStdString();
+        EXPECT_TRUE(r.out.contains(QString::fromUtf8("Мягкая остановка")));
+        int notRun = 0;
+        for (const QString& v : r.rows)
+            notRun += v == QString::fromUtf8("не обработан");
+        EXPECT_GE(notRun, 3);
+        EXPECT_EQ(r.rows.size(), 5);
+    }
+    {
+        QProcess p;
+        start(p, base("tva3", "1:1-100;96:1-100") << "--workers"
+                                                  << "1");
+        QByteArray seen;
+        ASSERT_TRUE(waitForText(p, QString::fromUtf8("shot1.sgy: начат"), seen));
+        p.terminate();
+        // Signals sent together merge into one; the second goes after the soft stop is seen.
+        ASSERT_TRUE(waitForText(p, QString::fromUtf8("Мягкая остановка"), seen));
+        p.terminate();
+        Result r = finish(p);
+        r.out.prepend(QString::fromUtf8(seen));
+        EXPECT_EQ(r.exitCode, 1);
+        // The running file was killed (199) unless its soft stop (198) or its end came first;
+        // either way nothing new started and the run ended with its table.
+        const QString first = r.rows.value("shot1.sgy");
+        EXPECT_TRUE(first == "199" || first == "198" || first == "OK") << first.toStdString();
+        if (r.out.contains(QString::fromUtf8("Жесткая остановка"))) {
+            EXPECT_NE(first, "OK");
+        }
+        EXPECT_EQ(r.rows.value("shot5.sgy"), QString::fromUtf8("не обработан"));
+        EXPECT_TRUE(r.out.contains(QString::fromUtf8("Обработано файлов: успешно - ")));
+    }
+}
