@@ -12,7 +12,8 @@ int TUJob_lum8::Parse(const QString& text) {
             r.key = key;
             const bool x0 = v[0] != "*", dx = v[1] != "*";
             const bool y0 = v[2] != "*", dy = v[3] != "*";
-            // A step without its start is read, so a malformed one still fails, then dropped.
+            // A step without its start is read, so a malformed one still fails, and then dropped:
+            // a record without the X or Y flag keeps that step at 0 and its range check passes.
             const int stepX = dx ? TUKeyedJob::Value(v[1]) : 0;
             const int stepY = dy ? TUKeyedJob::Value(v[3]) : 0;
             if (x0) {
@@ -29,7 +30,8 @@ int TUJob_lum8::Parse(const QString& text) {
                 r.dy = stepY;
                 r.hasY = true;
             }
-            if ((r.hasElev = v[4] != "*"))
+            r.hasElev = v[4] != "*";
+            if (r.hasElev)
                 r.elev = TUKeyedJob::Value(v[4]);
             if (!(r.hasX || r.hasY || r.hasElev))
                 throw prc::kValueError;
