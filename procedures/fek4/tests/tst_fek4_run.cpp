@@ -31,6 +31,18 @@ class Fek4Run : public ::testing::TestWithParam<TCFileFmt> {};
 
 TEST_P(Fek4Run, WritesTheTimeWordsAndNothingElse) {
     const Case cases[] = {
+        {"the description's example",
+         "1-48:2024-03-05-10-15-00,2",
+         48,
+         0,
+         {{1, 2024, 65, 10, 15, 0}, {48, 2024, 65, 10, 16, 34}},
+         {}},
+        {"a descending range",
+         "10-1:2024-01-01-00-00-10,1",
+         12,
+         0,
+         {{10, 2024, 1, 0, 0, 10}, {1, 2024, 1, 0, 0, 1}},
+         {11, 12}},
         {"crossing midnight",
          "1-20:2024-01-01-23-59-50,1",
          24,
