@@ -153,6 +153,22 @@ TEST_F(BatchRunTest, Zar9OutputsListedByTheHashPattern) {
     }
 }
 
+TEST_F(BatchRunTest, Qos5IsOneRunOverAllTheFiles) {
+    if (!hasPlugin("qos5"))
+        GTEST_SKIP() << "qos5 not built";
+    makeShots(3);
+    const Result r = run(base("qos5", "0;1:*;3:1-5;2:*") << "--prefix"
+                                                         << "all_");
+    ASSERT_EQ(r.exitCode, 0) << r.out.toStdString() << r.err.toStdString();
+    // One worker run, reported as the first file; the output is named after it.
+    EXPECT_EQ(r.rows.size(), 1);
+    EXPECT_EQ(r.rows.value("shot1.sgy"), "OK");
+    EXPECT_EQ(r.out.count(QString::fromUtf8(": начат")), 1);
+    EXPECT_EQ(QDir(out).entryList(QDir::Files), QStringList{"all_shot1.sgy"});
+    // 24 + 5 + 24 traces of 500 four-byte samples.
+    EXPECT_EQ(QFileInfo(out + "/all_shot1.sgy").size(), 3600 + 53 * (240 + 500 * 4));
+}
+
 TEST_F(BatchRunTest, RefusedStartsExitWith2AndTheEditorsMessage) {
     makeShots(1);
     QDir().mkpath(dir.path() + "/empty");
