@@ -44,17 +44,17 @@ int main(int argc, char** argv) {
     const QString in = root + "/in";
     const QString out = root + "/out";
     QDir().mkpath(in);
-    SynthSpec spec;
-    spec.samples = 2000;
-    spec.receivers = 1000;
-    spec.format = 1;
-    spec.sources =
-        std::max(1, int(mib * 1048576.0 / (240.0 + 4.0 * spec.samples) / spec.receivers + 1));
+    SynthSpec synth;
+    synth.samples = 2000;
+    synth.receivers = 1000;
+    synth.format = 1;
+    synth.sources =
+        std::max(1, int(mib * 1048576.0 / (240.0 + 4.0 * synth.samples) / synth.receivers + 1));
     double mb = 0;
     for (int i = 0; i < files; ++i) {
         const QString path = in + QString("/shot%1.sgy").arg(i + 1, 2, 10, QChar('0'));
-        spec.seed = unsigned(i + 1);
-        if (WriteSynthSegy(path.toStdString(), spec) != 0) {
+        synth.seed = unsigned(i + 1);
+        if (WriteSynthSegy(path.toStdString(), synth) != 0) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             return 1;
         }

@@ -44,15 +44,15 @@ double Seconds(const std::function<bool()>& run) {
 int main(int argc, char** argv) {
     const long mib = argc > 1 ? std::atol(argv[1]) : 1100;
     const std::string dir = argc > 2 ? argv[2] : "/tmp";
-    SynthSpec spec;
-    spec.samples = 2000;
-    spec.receivers = 1000;
-    spec.format = 1;
-    const double traceBytes = 240.0 + 4.0 * spec.samples;
-    spec.sources = std::max(1, int(mib * 1048576.0 / traceBytes / spec.receivers + 1));
+    SynthSpec synth;
+    synth.samples = 2000;
+    synth.receivers = 1000;
+    synth.format = 1;
+    const double traceBytes = 240.0 + 4.0 * synth.samples;
+    synth.sources = std::max(1, int(mib * 1048576.0 / traceBytes / synth.receivers + 1));
     const QString in = QString::fromStdString(dir + "/hdrprocs_bench_in.sgy");
     const QString out = QString::fromStdString(dir + "/hdrprocs_bench_out.sgy");
-    if (WriteSynthSegy(in.toStdString(), spec) != 0) {
+    if (WriteSynthSegy(in.toStdString(), synth) != 0) {
         std::fprintf(stderr, "cannot write %s\n", qPrintable(in));
         return 1;
     }

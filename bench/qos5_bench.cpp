@@ -29,24 +29,24 @@ double Seconds(const std::function<bool()>& run) {
 int main(int argc, char** argv) {
     const long mib = argc > 1 ? std::atol(argv[1]) : 512;
     const std::string dir = argc > 2 ? argv[2] : "/tmp";
-    SynthSpec spec;
-    spec.samples = 1500;
-    spec.receivers = 500;
-    spec.format = 1;
-    const double traceBytes = 240.0 + 4.0 * spec.samples;
-    spec.sources = std::max(1, int(mib * 1048576.0 / traceBytes / spec.receivers + 1));
+    SynthSpec synth;
+    synth.samples = 1500;
+    synth.receivers = 500;
+    synth.format = 1;
+    const double traceBytes = 240.0 + 4.0 * synth.samples;
+    synth.sources = std::max(1, int(mib * 1048576.0 / traceBytes / synth.receivers + 1));
     const QString a = QString::fromStdString(dir + "/qos5_bench_a.sgy");
     const QString b = QString::fromStdString(dir + "/qos5_bench_b.sgy");
     const QString out = QString::fromStdString(dir + "/qos5_bench_out.sgy");
-    if (WriteSynthSegy(a.toStdString(), spec) != 0) {
+    if (WriteSynthSegy(a.toStdString(), synth) != 0) {
         std::fprintf(stderr, "cannot write the inputs\n");
         return 1;
     }
-    spec.seed = 2;
-    spec.samples = 1200; // the second file's traces are shorter: the merge pads them
-    spec.sources =
-        std::max(1, int(mib * 1048576.0 / (240.0 + 4.0 * spec.samples) / spec.receivers + 1));
-    if (WriteSynthSegy(b.toStdString(), spec) != 0) {
+    synth.seed = 2;
+    synth.samples = 1200; // the second file's traces are shorter: the merge pads them
+    synth.sources =
+        std::max(1, int(mib * 1048576.0 / (240.0 + 4.0 * synth.samples) / synth.receivers + 1));
+    if (WriteSynthSegy(b.toStdString(), synth) != 0) {
         std::fprintf(stderr, "cannot write the inputs\n");
         return 1;
     }

@@ -40,23 +40,23 @@ double ChildPeakMb() {
 int main(int argc, char** argv) {
     const long mib = argc > 1 ? std::atol(argv[1]) : 1100;
     const std::string dir = argc > 2 ? argv[2] : "/tmp";
-    SynthSpec spec;
-    spec.samples = 1000;
-    spec.receivers = 960;
-    spec.format = 1;
-    spec.shuffle = true;
-    const double traceBytes = 240.0 + 4.0 * spec.samples;
-    spec.sources = std::max(100, int(mib * 1048576.0 / traceBytes / spec.receivers + 1));
+    SynthSpec synth;
+    synth.samples = 1000;
+    synth.receivers = 960;
+    synth.format = 1;
+    synth.shuffle = true;
+    const double traceBytes = 240.0 + 4.0 * synth.samples;
+    synth.sources = std::max(100, int(mib * 1048576.0 / traceBytes / synth.receivers + 1));
     const std::string in = dir + "/zar9_bench_in.sgy";
     const QString qin = QString::fromStdString(in);
     const QString outDir = QString::fromStdString(dir + "/zar9_bench_out");
     const QString copy = QString::fromStdString(dir + "/zar9_bench_copy.sgy");
-    if (WriteSynthSegy(in, spec) != 0) {
+    if (WriteSynthSegy(in, synth) != 0) {
         std::fprintf(stderr, "cannot write %s\n", in.c_str());
         return 1;
     }
     const double mb = QFile(qin).size() / 1e6;
-    const long traces = long(spec.sources) * spec.receivers;
+    const long traces = long(synth.sources) * synth.receivers;
 
     TCWorkerHarness owner;
     owner.SetJob("0,1,1,3;0,0;1");
@@ -82,7 +82,7 @@ int main(int argc, char** argv) {
     QFile::remove(copy);
     QDir(outDir).removeRecursively();
     QFile::remove(qin);
-    if (tCp <= 0 || tZar9 <= 0 || outputs != spec.sources) {
+    if (tCp <= 0 || tZar9 <= 0 || outputs != synth.sources) {
         std::fprintf(stderr, "a run failed (%d outputs)\n", outputs);
         return 1;
     }

@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
         std::fputs(kUsage, stderr);
         return 2;
     }
-    SynthSpec spec;
+    SynthSpec synth;
     long long minMb = 0;
     for (int i = 2; i < argc; ++i) {
         const std::string opt = argv[i];
@@ -44,20 +44,20 @@ int main(int argc, char** argv) {
         }
         const char* arg = argv[++i];
         if (opt == "--order" && (!std::strcmp(arg, "big") || !std::strcmp(arg, "little"))) {
-            spec.order = !std::strcmp(arg, "big") ? fmtUnix : fmtWindows;
+            synth.order = !std::strcmp(arg, "big") ? fmtUnix : fmtWindows;
             continue;
         }
         if (opt == "--text" && (!std::strcmp(arg, "ascii") || !std::strcmp(arg, "ebcdic"))) {
-            spec.text = !std::strcmp(arg, "ebcdic") ? 1 : 0;
+            synth.text = !std::strcmp(arg, "ebcdic") ? 1 : 0;
             continue;
         }
         long long v = 0;
-        int* target = opt == "--sources"     ? &spec.sources
-                      : opt == "--receivers" ? &spec.receivers
-                      : opt == "--samples"   ? &spec.samples
-                      : opt == "--interval"  ? &spec.intervalUs
-                      : opt == "--format"    ? &spec.format
-                      : opt == "--ext"       ? &spec.extBlocks
+        int* target = opt == "--sources"     ? &synth.sources
+                      : opt == "--receivers" ? &synth.receivers
+                      : opt == "--samples"   ? &synth.samples
+                      : opt == "--interval"  ? &synth.intervalUs
+                      : opt == "--format"    ? &synth.format
+                      : opt == "--ext"       ? &synth.extBlocks
                                              : nullptr;
         const bool numeric = target || opt == "--shuffle" || opt == "--min-mb";
         if (!numeric) {
@@ -71,26 +71,26 @@ int main(int argc, char** argv) {
         if (target)
             *target = int(v);
         else if (opt == "--shuffle") {
-            spec.shuffle = true;
-            spec.seed = unsigned(v);
+            synth.shuffle = true;
+            synth.seed = unsigned(v);
         } else
             minMb = v;
     }
-    if (minMb > 0 && spec.receivers > 0 && spec.samples > 0) {
-        const long long traceBytes = 240 + (long long)spec.samples * (spec.format == 3   ? 2
-                                                                      : spec.format == 8 ? 1
+    if (minMb > 0 && synth.receivers > 0 && synth.samples > 0) {
+        const long long traceBytes = 240 + (long long)synth.samples * (synth.format == 3   ? 2
+                                                                      : synth.format == 8 ? 1
                                                                                          : 4);
-        const long long perShot = traceBytes * spec.receivers;
+        const long long perShot = traceBytes * synth.receivers;
         const long long need = (minMb * 1048576 + perShot - 1) / perShot;
-        if (need > spec.sources)
-            spec.sources = int(std::min<long long>(need, 2147483647LL / spec.receivers));
+        if (need > synth.sources)
+            synth.sources = int(std::min<long long>(need, 2147483647LL / synth.receivers));
     }
-    const std::string problem = CheckSynthSpec(spec);
+    const std::string problem = CheckSynthSpec(synth);
     if (!problem.empty()) {
         std::fprintf(stderr, kBadSpec, problem.c_str());
         return 2;
     }
-    const int rc = WriteSynthSegy(argv[1], spec);
+    const int rc = WriteSynthSegy(argv[1], synth);
     if (rc != 0) {
         std::fprintf(stderr, kWriteError, rc, argv[1]);
         return 1;

@@ -13,11 +13,11 @@
 // receivers, interval, samples, format, sorting 1 (0 when shuffled), measurement 1 (metres),
 // revision 0x0100, fixed length 1, extended block count.
 //
-//     SynthSpec spec;
-//     spec.sources = 4;
-//     spec.receivers = 24;
-//     spec.shuffle = true;
-//     int rc = WriteSynthSegy(path, spec); // 0 or a code of trcfile/trcerrors.h
+//     SynthSpec synth;
+//     synth.sources = 4;
+//     synth.receivers = 24;
+//     synth.shuffle = true;
+//     int rc = WriteSynthSegy(path, synth); // 0 or a code of trcfile/trcerrors.h
 
 #include "trcfile/tcfilefmt.h"
 
@@ -49,14 +49,14 @@ struct SynthSpec {
 };
 
 // Checks a SynthSpec: "" when it can be written, otherwise what is wrong (English, for developers).
-std::string CheckSynthSpec(const SynthSpec& spec);
+std::string CheckSynthSpec(const SynthSpec& synth);
 
-// Writes the file: 0, trc::kErrInternal for a spec CheckSynthSpec refuses, or the writer's code.
-int WriteSynthSegy(const std::string& path, const SynthSpec& spec);
+// Writes the file: 0, trc::kErrInternal for a description CheckSynthSpec refuses, or the writer's code.
+int WriteSynthSegy(const std::string& path, const SynthSpec& synth);
 
 // The samples of shot `source` and receiver `receiver` (both from 0) before conversion to the
 // sample format (integer formats round them to nearest).
-std::vector<float> SynthTrace(const SynthSpec& spec, int source, int receiver);
+std::vector<float> SynthTrace(const SynthSpec& synth, int source, int receiver);
 
 // The trace order of the file: element k is source * receivers + receiver of trace k + 1.
-std::vector<int> SynthOrder(const SynthSpec& spec);
+std::vector<int> SynthOrder(const SynthSpec& synth);

@@ -39,13 +39,13 @@ protected:
     // Shot records shot1.sgy ... shotN.sgy.
     void makeShots(int count, int sources = 1, int receivers = 24, int samples = 500) {
         for (int i = 1; i <= count; ++i) {
-            SynthSpec spec;
-            spec.sources = sources;
-            spec.receivers = receivers;
-            spec.samples = samples;
-            spec.seed = unsigned(i);
+            SynthSpec synth;
+            synth.sources = sources;
+            synth.receivers = receivers;
+            synth.samples = samples;
+            synth.seed = unsigned(i);
             const QString path = in + QString("/shot%1.sgy").arg(i);
-            ASSERT_EQ(WriteSynthSegy(path.toStdString(), spec), 0);
+            ASSERT_EQ(WriteSynthSegy(path.toStdString(), synth), 0);
         }
     }
 

@@ -59,12 +59,12 @@ protected:
 
     void makeShots(int count, int sources, int samples) {
         for (int i = 1; i <= count; ++i) {
-            SynthSpec spec;
-            spec.sources = sources;
-            spec.receivers = 48;
-            spec.samples = samples;
+            SynthSpec synth;
+            synth.sources = sources;
+            synth.receivers = 48;
+            synth.samples = samples;
             const QString path = in + QString("/shot%1.sgy").arg(i);
-            ASSERT_EQ(WriteSynthSegy(path.toStdString(), spec), 0);
+            ASSERT_EQ(WriteSynthSegy(path.toStdString(), synth), 0);
         }
         files.Load(in + "/*.sgy");
     }

@@ -75,13 +75,13 @@ struct Probe : TUExec_base_c {
 struct Fixture : ::testing::Test {
     std::string in = Home() + "/in.sgy";
     std::string out = Home() + "/out.sgy";
-    SynthSpec spec;
+    SynthSpec synth;
     void SetUp() override {
-        spec.sources = 10;
-        spec.receivers = 100; // 1000 traces: several stop queries
-        spec.samples = 200;
-        spec.extBlocks = 1;
-        ASSERT_EQ(0, WriteSynthSegy(in, spec));
+        synth.sources = 10;
+        synth.receivers = 100; // 1000 traces: several stop queries
+        synth.samples = 200;
+        synth.extBlocks = 1;
+        ASSERT_EQ(0, WriteSynthSegy(in, synth));
     }
 };
 

@@ -21,13 +21,13 @@ namespace {
 
 // 2 shots x 3 receivers, 10 IBM samples of 4 bytes: traces of 280 bytes from byte 3600.
 std::vector<unsigned char> GoodFile(const TempDir& dir, bool big) {
-    SynthSpec spec;
-    spec.sources = 2;
-    spec.receivers = 3;
-    spec.samples = 10;
-    spec.order = big ? fmtUnix : fmtWindows;
+    SynthSpec synth;
+    synth.sources = 2;
+    synth.receivers = 3;
+    synth.samples = 10;
+    synth.order = big ? fmtUnix : fmtWindows;
     const std::string path = dir.File("good.sgy");
-    EXPECT_EQ(WriteSynthSegy(path, spec), 0);
+    EXPECT_EQ(WriteSynthSegy(path, synth), 0);
     return ReadBytes(path);
 }
 

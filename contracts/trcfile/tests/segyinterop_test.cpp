@@ -105,15 +105,15 @@ TEST_P(SegyioInterop, FileWrittenHereReadsTheSameInSegyio) {
     const Variant v = GetParam();
     TempDir dir;
     const std::string path = dir.File("ours.sgy");
-    SynthSpec spec;
-    spec.sources = 3;
-    spec.receivers = 7;
-    spec.samples = 64;
-    spec.format = v.format;
-    spec.order = v.big ? fmtUnix : fmtWindows;
-    spec.extBlocks = 1;
-    spec.shuffle = true;
-    ASSERT_EQ(WriteSynthSegy(path, spec), 0);
+    SynthSpec synth;
+    synth.sources = 3;
+    synth.receivers = 7;
+    synth.samples = 64;
+    synth.format = v.format;
+    synth.order = v.big ? fmtUnix : fmtWindows;
+    synth.extBlocks = 1;
+    synth.shuffle = true;
+    ASSERT_EQ(WriteSynthSegy(path, synth), 0);
     ExpectSameAsSegyio(dir, path, v.big);
 }
 

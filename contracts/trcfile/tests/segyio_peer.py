@@ -12,12 +12,12 @@ import segyio
 
 
 def make(path, fmt, endian):
-    spec = segyio.spec()
-    spec.format = fmt
-    spec.samples = list(range(0, 50 * 4, 4))
-    spec.tracecount = 12
-    spec.endian = endian
-    with segyio.create(path, spec) as f:
+    layout = segyio.spec()
+    layout.format = fmt
+    layout.samples = list(range(0, 50 * 4, 4))
+    layout.tracecount = 12
+    layout.endian = endian
+    with segyio.create(path, layout) as f:
         f.bin.update({segyio.BinField.Interval: 4000, segyio.BinField.Samples: 50,
                       segyio.BinField.Traces: 12})
         for t in range(12):

@@ -54,9 +54,9 @@ TEST_P(ReaderVariants, OpensDetectsOrderAndReadsWhatWasWritten) {
     const Variant v = GetParam();
     TempDir dir;
     const std::string path = dir.File(Name(v) + ".sgy");
-    SynthSpec spec = SmallSpec(v);
-    spec.shuffle = true;
-    ASSERT_EQ(WriteSynthSegy(path, spec), 0);
+    SynthSpec synth = SmallSpec(v);
+    synth.shuffle = true;
+    ASSERT_EQ(WriteSynthSegy(path, synth), 0);
 
     TCSegyReaderEx r;
     ASSERT_EQ(r.Open(path, 0, true), 0);
@@ -75,7 +75,7 @@ TEST_P(ReaderVariants, OpensDetectsOrderAndReadsWhatWasWritten) {
     EXPECT_EQ(r.TraceBytes(), 240 + 101 * trc::SampleSize(v.format));
     EXPECT_EQ(r.DataStart(), 3600);
 
-    const std::vector<int> order = SynthOrder(spec);
+    const std::vector<int> order = SynthOrder(synth);
     for (int n = 1; n <= r.Traces(); ++n) {
         r.SetTrace(n);
         ASSERT_EQ(r.Trace(), n);
@@ -90,7 +90,7 @@ TEST_P(ReaderVariants, OpensDetectsOrderAndReadsWhatWasWritten) {
         EXPECT_EQ(r.HdrWord('T', trc::tf::kSampleCount), 101);
         // Shot k starts 30 s after the base time 2024, day 100, 10:00:00.
         EXPECT_NEAR(r.TraceTime(), 45391 + (10 * 3600 + 30 * src) / 86400.0, 1e-9);
-        const std::vector<float> expect = SynthTrace(spec, src, rec);
+        const std::vector<float> expect = SynthTrace(synth, src, rec);
         std::vector<float> got(101);
         r.SamplesAsFloat(got.data(), 0, 101);
         for (int i = 0; i < 101; ++i) {
@@ -135,9 +135,9 @@ TEST_P(ReaderVariants, RawCopyThroughTheFilerIsByteIdentical) {
     const Variant v = GetParam();
     TempDir dir;
     const std::string in = dir.File("in.sgy"), out = dir.File("out.sgy");
-    SynthSpec spec = SmallSpec(v);
-    spec.extBlocks = 2;
-    ASSERT_EQ(WriteSynthSegy(in, spec), 0);
+    SynthSpec synth = SmallSpec(v);
+    synth.extBlocks = 2;
+    ASSERT_EQ(WriteSynthSegy(in, synth), 0);
 
     TCSegyFilerEx f;
     ASSERT_EQ(f.Open(in), 0);
@@ -174,8 +174,8 @@ INSTANTIATE_TEST_SUITE_P(AllFormats, ReaderVariants,
 TEST(SegyFiler, OutputWithItsOwnSampleCountAndEditedHeaders) {
     TempDir dir;
     const std::string in = dir.File("in.sgy"), out = dir.File("out.sgy");
-    SynthSpec spec = SmallSpec({3, fmtWindows});
-    ASSERT_EQ(WriteSynthSegy(in, spec), 0);
+    SynthSpec synth = SmallSpec({3, fmtWindows});
+    ASSERT_EQ(WriteSynthSegy(in, synth), 0);
 
     TCSegyFilerEx f;
     ASSERT_EQ(f.Open(in), 0);
@@ -205,7 +205,7 @@ TEST(SegyFiler, OutputWithItsOwnSampleCountAndEditedHeaders) {
     EXPECT_EQ(r.Traces(), 15);
     r.SetTrace(15);
     EXPECT_EQ(r.HdrWord('T', trc::tf::kSeqLine), 1015);
-    const std::vector<float> expect = SynthTrace(spec, 2, 4);
+    const std::vector<float> expect = SynthTrace(synth, 2, 4);
     for (int i = 0; i < 60; ++i)
         EXPECT_NEAR(r.SampAsFloat(i), expect[size_t(i)], 0.5f) << i;
 }
@@ -233,10 +233,10 @@ TEST(SegyReader, TextBlocksHeaderListsAndFileInfo) {
     for (int text : {0, 1}) {
         SCOPED_TRACE(text);
         const std::string path = dir.File("x.sgy");
-        SynthSpec spec = SmallSpec({1, fmtUnix});
-        spec.extBlocks = 2;
-        spec.text = text;
-        ASSERT_EQ(WriteSynthSegy(path, spec), 0);
+        SynthSpec synth = SmallSpec({1, fmtUnix});
+        synth.extBlocks = 2;
+        synth.text = text;
+        ASSERT_EQ(WriteSynthSegy(path, synth), 0);
         TCSegyReaderEx r;
         ASSERT_EQ(r.Open(path), 0);
         EXPECT_EQ(r.GetInt(8), 2);
@@ -290,10 +290,10 @@ TEST(SegyReader, TimeUnitFollowsTheInterval) {
     };
     TempDir dir;
     for (const Case& c : cases) {
-        SynthSpec spec = SmallSpec({5, fmtUnix});
-        spec.intervalUs = c.interval;
-        spec.samples = c.samples;
-        ASSERT_EQ(WriteSynthSegy(dir.File("u.sgy"), spec), 0);
+        SynthSpec synth = SmallSpec({5, fmtUnix});
+        synth.intervalUs = c.interval;
+        synth.samples = c.samples;
+        ASSERT_EQ(WriteSynthSegy(dir.File("u.sgy"), synth), 0);
         TCSegyReaderEx r;
         ASSERT_EQ(r.Open(dir.File("u.sgy")), 0);
         EXPECT_EQ(r.GetInt(5), c.unitInterval) << c.interval;
@@ -340,20 +340,20 @@ TEST(SegyReader, TraceAccessErrorsThrowCodeAndTrace) {
 }
 
 TEST(SegyGen, ShuffledShotRecordsHoldEveryTraceOnce) {
-    SynthSpec spec;
-    spec.sources = 4;
-    spec.receivers = 24;
-    spec.shuffle = true;
-    spec.seed = 42;
-    const std::vector<int> order = SynthOrder(spec);
+    SynthSpec synth;
+    synth.sources = 4;
+    synth.receivers = 24;
+    synth.shuffle = true;
+    synth.seed = 42;
+    const std::vector<int> order = SynthOrder(synth);
     ASSERT_EQ(order.size(), 96u);
     EXPECT_EQ(std::set<int>(order.begin(), order.end()).size(), 96u);
     EXPECT_FALSE(std::is_sorted(order.begin(), order.end()));
-    EXPECT_EQ(order, SynthOrder(spec)); // reproducible
-    spec.shuffle = false;
-    const std::vector<int> plain = SynthOrder(spec);
+    EXPECT_EQ(order, SynthOrder(synth)); // reproducible
+    synth.shuffle = false;
+    const std::vector<int> plain = SynthOrder(synth);
     EXPECT_TRUE(std::is_sorted(plain.begin(), plain.end()));
-    spec.samples = 0;
-    EXPECT_FALSE(CheckSynthSpec(spec).empty());
-    EXPECT_EQ(WriteSynthSegy("unused.sgy", spec), trc::kErrInternal);
+    synth.samples = 0;
+    EXPECT_FALSE(CheckSynthSpec(synth).empty());
+    EXPECT_EQ(WriteSynthSegy("unused.sgy", synth), trc::kErrInternal);
 }

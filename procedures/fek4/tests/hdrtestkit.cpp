@@ -20,9 +20,9 @@ int CheckJob(const char* code, const QString& job) {
     return r;
 }
 
-QString WriteFixture(const QString& dir, const QString& name, const SynthSpec& spec) {
+QString WriteFixture(const QString& dir, const QString& name, const SynthSpec& synth) {
     const QString path = dir + "/" + name;
-    return WriteSynthSegy(path.toStdString(), spec) == 0 ? path : QString();
+    return WriteSynthSegy(path.toStdString(), synth) == 0 ? path : QString();
 }
 
 namespace {

@@ -19,7 +19,7 @@ namespace hdrtest {
 int CheckJob(const char* code, const QString& job);
 
 // Writes a synthetic file `name` into `dir` and returns its path (empty on failure).
-QString WriteFixture(const QString& dir, const QString& name, const SynthSpec& spec);
+QString WriteFixture(const QString& dir, const QString& name, const SynthSpec& synth);
 
 // Sets trace header word `index` of every trace of the file to `value`; false on failure. Lets a
 // fixture start from a value the procedure under test is known to change.

@@ -109,13 +109,13 @@ TEST_P(Fek4Run, WritesTheTimeWordsAndNothingElse) {
     ASSERT_TRUE(owner.IsOpen());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        SynthSpec spec;
-        spec.sources = 1;
-        spec.receivers = c.traces;
-        spec.samples = 50;
-        spec.order = GetParam();
-        spec.format = GetParam() == fmtUnix ? 1 : 5;
-        const QString in = hdrtest::WriteFixture(dir.path(), "in.sgy", spec);
+        SynthSpec synth;
+        synth.sources = 1;
+        synth.receivers = c.traces;
+        synth.samples = 50;
+        synth.order = GetParam();
+        synth.format = GetParam() == fmtUnix ? 1 : 5;
+        const QString in = hdrtest::WriteFixture(dir.path(), "in.sgy", synth);
         ASSERT_FALSE(in.isEmpty());
         const QString out = dir.path() + "/out.sgy";
         QFile::remove(out);

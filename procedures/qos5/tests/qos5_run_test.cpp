@@ -70,17 +70,17 @@ std::string Expected(const std::vector<Piece>& pieces, int samples, bool keep) {
 
 std::string Write(const std::string& name, int sources, int receivers, int samples,
                   TCFileFmt order = fmtUnix, int format = 1, int intervalUs = 2000) {
-    SynthSpec spec;
-    spec.sources = sources;
-    spec.receivers = receivers;
-    spec.samples = samples;
-    spec.order = order;
-    spec.format = format;
-    spec.intervalUs = intervalUs;
-    spec.extBlocks = name == "a.sgy" ? 1 : 0;
-    spec.seed = unsigned(samples);
+    SynthSpec synth;
+    synth.sources = sources;
+    synth.receivers = receivers;
+    synth.samples = samples;
+    synth.order = order;
+    synth.format = format;
+    synth.intervalUs = intervalUs;
+    synth.extBlocks = name == "a.sgy" ? 1 : 0;
+    synth.seed = unsigned(samples);
     const std::string path = Home() + "/in/" + name;
-    EXPECT_EQ(0, WriteSynthSegy(path, spec));
+    EXPECT_EQ(0, WriteSynthSegy(path, synth));
     return path;
 }
 

@@ -76,16 +76,16 @@ TEST(Tva3Run, ZeroesTheWindowsInEveryFormatAndByteOrder) {
     for (TCFileFmt order : {fmtWindows, fmtUnix})
         for (int format : {1, 2, 3, 5, 8}) {
             SCOPED_TRACE("order " + std::to_string(order) + " format " + std::to_string(format));
-            SynthSpec spec;
-            spec.sources = 2;
-            spec.receivers = 12;
-            spec.samples = 250;
-            spec.format = format;
-            spec.order = order;
-            spec.extBlocks = 1;
+            SynthSpec synth;
+            synth.sources = 2;
+            synth.receivers = 12;
+            synth.samples = 250;
+            synth.format = format;
+            synth.order = order;
+            synth.extBlocks = 1;
             const std::string in = Home() + "/in" + std::to_string(index) + ".sgy";
             const std::string out = Home() + "/out" + std::to_string(index) + ".sgy";
-            ASSERT_EQ(0, WriteSynthSegy(in, spec));
+            ASSERT_EQ(0, WriteSynthSegy(in, synth));
             const TWorkerRun run =
                 owner.Run("tva3", index, QString::fromStdString(in), QString::fromStdString(out));
             ExpectCleanRun(run);
@@ -98,12 +98,12 @@ TEST(Tva3Run, ZeroesTheWindowsInEveryFormatAndByteOrder) {
 TEST(Tva3Run, StarReachesTheLastTraceAndTheEndOfTrace) {
     TCWorkerHarness owner;
     ASSERT_TRUE(owner.SetJob("5:10-*;*:10-*"));
-    SynthSpec spec;
-    spec.sources = 3;
-    spec.receivers = 10;
-    spec.samples = 64;
+    SynthSpec synth;
+    synth.sources = 3;
+    synth.receivers = 10;
+    synth.samples = 64;
     const std::string in = Home() + "/star.sgy";
-    ASSERT_EQ(0, WriteSynthSegy(in, spec));
+    ASSERT_EQ(0, WriteSynthSegy(in, synth));
     // A path with a blank and Cyrillic letters goes through the quoted command line.
     const std::string outOdd = Home() + "/выход 1.sgy";
     ExpectCleanRun(owner.Run("tva3", 3, QString::fromStdString(in), QString::fromUtf8(outOdd)));
@@ -117,12 +117,12 @@ TEST(Tva3Run, StarReachesTheLastTraceAndTheEndOfTrace) {
 
 TEST(Tva3Run, RunTimeFailuresAreFinalStatuses) {
     TCWorkerHarness owner;
-    SynthSpec spec;
-    spec.sources = 1;
-    spec.receivers = 10;
-    spec.samples = 100;
+    SynthSpec synth;
+    synth.sources = 1;
+    synth.receivers = 10;
+    synth.samples = 100;
     const std::string in = Home() + "/small.sgy", out = Home() + "/small-out.sgy";
-    ASSERT_EQ(0, WriteSynthSegy(in, spec));
+    ASSERT_EQ(0, WriteSynthSegy(in, synth));
     const struct {
         const char* job;
         std::string input;
@@ -149,12 +149,12 @@ TEST(Tva3Run, RunTimeFailuresAreFinalStatuses) {
 TEST(Tva3Run, SoftStopMidFileLeavesAClosedReadableOutput) {
     TCWorkerHarness owner;
     ASSERT_TRUE(owner.SetJob("1:1-10;*:1-10"));
-    SynthSpec spec;
-    spec.sources = 20;
-    spec.receivers = 100; // 2000 traces, a stop query every 256
-    spec.samples = 100;
+    SynthSpec synth;
+    synth.sources = 20;
+    synth.receivers = 100; // 2000 traces, a stop query every 256
+    synth.samples = 100;
     const std::string in = Home() + "/long.sgy", out = Home() + "/long-out.sgy";
-    ASSERT_EQ(0, WriteSynthSegy(in, spec));
+    ASSERT_EQ(0, WriteSynthSegy(in, synth));
     owner.SetStopWhen([](const TWorkerRun& run) { return run.stopQueries >= 3; });
     const TWorkerRun run =
         owner.Run("tva3", 2, QString::fromStdString(in), QString::fromStdString(out));

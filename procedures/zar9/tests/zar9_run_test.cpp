@@ -104,16 +104,16 @@ std::string Without(std::string header, std::initializer_list<int> fields) {
 
 std::string WriteShuffled(const std::string& name, TCFileFmt order, int format, int sources = 4,
                           int receivers = 24) {
-    SynthSpec spec;
-    spec.sources = sources;
-    spec.receivers = receivers;
-    spec.samples = 120;
-    spec.order = order;
-    spec.format = format;
-    spec.extBlocks = 1;
-    spec.shuffle = true;
+    SynthSpec synth;
+    synth.sources = sources;
+    synth.receivers = receivers;
+    synth.samples = 120;
+    synth.order = order;
+    synth.format = format;
+    synth.extBlocks = 1;
+    synth.shuffle = true;
     const std::string path = Home() + "/" + name;
-    EXPECT_EQ(0, WriteSynthSegy(path, spec));
+    EXPECT_EQ(0, WriteSynthSegy(path, synth));
     return path;
 }
 

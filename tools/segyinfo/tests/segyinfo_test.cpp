@@ -53,15 +53,15 @@ int RunSegyInfo(const Folder& dir, const std::string& args) {
 TEST(SegyInfo, JsonCarriesFactsHeadersAndSamples) {
     Folder dir;
     const std::string path = dir.File("shots.sgy");
-    SynthSpec spec;
-    spec.sources = 3;
-    spec.receivers = 5;
-    spec.samples = 40;
-    spec.intervalUs = 500;
-    spec.format = 2;
-    spec.order = fmtWindows;
-    spec.extBlocks = 1;
-    ASSERT_EQ(WriteSynthSegy(path, spec), 0);
+    SynthSpec synth;
+    synth.sources = 3;
+    synth.receivers = 5;
+    synth.samples = 40;
+    synth.intervalUs = 500;
+    synth.format = 2;
+    synth.order = fmtWindows;
+    synth.extBlocks = 1;
+    ASSERT_EQ(WriteSynthSegy(path, synth), 0);
     ASSERT_EQ(RunSegyInfo(dir, "\"" + path + "\" --json --traces 2-3 --samples --bin --text"), 0);
 
     // Python's json module checks the syntax and flattens the keys the test looks at.
