@@ -2,59 +2,35 @@
 // beside cat of the two into one file, measured in one run. Usage: qos5_bench [MiB per file,
 // default 512] [folder, default /tmp]. Best of three.
 
-#include "procrunner/testkit/tcworkerharness.h"
-#include "segygen/segygen.h"
+#include "benchkit.h"
 
-#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <string>
-
-namespace {
-
-double Seconds(const std::function<bool()>& run) {
-    QElapsedTimer t;
-    t.start();
-    if (!run())
-        return -1;
-    return t.nsecsElapsed() / 1e9;
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
-    const long mib = argc > 1 ? std::atol(argv[1]) : 512;
-    const std::string dir = argc > 2 ? argv[2] : "/tmp";
+    const long mib = BenchArgNumber(argc, argv, 1, 512);
+    const QString dir = BenchArgFolder(argc, argv, 2);
     SynthSpec synth;
     synth.samples = 1500;
     synth.receivers = 500;
     synth.format = 1;
-    const double traceBytes = 240.0 + 4.0 * synth.samples;
-    synth.sources = std::max(1, int(mib * 1048576.0 / traceBytes / synth.receivers + 1));
-    const QString a = QString::fromStdString(dir + "/qos5_bench_a.sgy");
-    const QString b = QString::fromStdString(dir + "/qos5_bench_b.sgy");
-    const QString out = QString::fromStdString(dir + "/qos5_bench_out.sgy");
-    if (WriteSynthSegy(a.toStdString(), synth) != 0) {
-        std::fprintf(stderr, "cannot write the inputs\n");
+    SizeSynth(synth, mib);
+    const QString a = dir + "/qos5_bench_a.sgy";
+    const QString b = dir + "/qos5_bench_b.sgy";
+    const QString out = dir + "/qos5_bench_out.sgy";
+    if (!WriteBenchFile(a, synth))
         return 1;
-    }
     synth.seed = 2;
     synth.samples = 1200; // the second file's traces are shorter: the merge pads them
-    synth.sources =
-        std::max(1, int(mib * 1048576.0 / (240.0 + 4.0 * synth.samples) / synth.receivers + 1));
-    if (WriteSynthSegy(b.toStdString(), synth) != 0) {
-        std::fprintf(stderr, "cannot write the inputs\n");
+    SizeSynth(synth, mib);
+    if (!WriteBenchFile(b, synth))
         return 1;
-    }
-    const double mb = (QFile(a).size() + QFile(b).size()) / 1e6;
+    const double mb = FileMb(a) + FileMb(b);
 
     TCWorkerHarness owner;
-    owner.SetJob(QStringLiteral("1;1:*;2:*|") + QString::fromStdString(dir) +
-                 QStringLiteral("|qos5_bench_a.sgy|qos5_bench_b.sgy"));
+    owner.SetJob("1;1:*;2:*|" + dir + "|qos5_bench_a.sgy|qos5_bench_b.sgy");
     const auto cat = [&] {
         QFile::remove(out);
         QProcess p;
@@ -64,27 +40,26 @@ int main(int argc, char** argv) {
     };
     const auto qos5 = [&] {
         QFile::remove(out);
-        const TWorkerRun r = owner.Run("qos5", 0, a, out);
-        return r.result == 0 && r.finals == 1;
+        return RunWorker(owner, "qos5", 0, a, out);
     };
     cat(); // warms the page cache
-    double tCat = 1e9, tQos5 = 1e9;
+    TBest tCat, tQos5;
     for (int i = 0; i < 3; ++i) {
-        tCat = std::min(tCat, Seconds(cat));
-        tQos5 = std::min(tQos5, Seconds(qos5));
+        tCat.Add(Seconds(cat));
+        tQos5.Add(Seconds(qos5));
     }
-    const double outMb = QFile(out).size() / 1e6;
+    const double outMb = FileMb(out);
     QFile::remove(out);
     QFile::remove(a);
     QFile::remove(b);
-    if (tCat <= 0 || tQos5 <= 0) {
+    if (!tCat.Ok() || !tQos5.Ok()) {
         std::fprintf(stderr, "a run failed\n");
         return 1;
     }
     std::printf("qos5 bench: two files, %.0f MB together (the second padded: output %.0f MB)\n", mb,
                 outMb);
-    std::printf("  cat a b > out         %8.2f s  (%.1f MB/s)\n", tCat, mb / tCat);
-    std::printf("  qos5 via procrunner   %8.2f s  (%.1f MB/s)  = %.0f %% of cat\n", tQos5,
-                mb / tQos5, 100.0 * tCat / tQos5);
+    std::printf("  cat a b > out         %8.2f s  (%.1f MB/s)\n", tCat.seconds, mb / tCat.seconds);
+    std::printf("  qos5 via procrunner   %8.2f s  (%.1f MB/s)  = %.0f %% of cat\n", tQos5.seconds,
+                mb / tQos5.seconds, 100.0 * tCat.seconds / tQos5.seconds);
     return 0;
 }
