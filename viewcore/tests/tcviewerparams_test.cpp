@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QtEndian>
 
+#include <climits>
 #include <cmath>
 #include <vector>
 
@@ -239,6 +240,11 @@ TEST(GainTable, InterpolationAndAdd) {
     t.Delete(7);
     t.Delete(0);
     EXPECT_EQ(t.At(0).trace, 10);
+
+    TCAGATable wide; // traces spanning the whole 32-bit range, as a damaged set may hold
+    wide.Add(INT_MIN, 1.0f);
+    wide.Add(INT_MAX, 3.0f);
+    EXPECT_NEAR(wide.Gain(0), 2.0f, 1e-6);
 }
 
 TEST(GainTable, FullTableRefusesEvenAPresentTrace) {
