@@ -32,7 +32,8 @@ TEST(ViewerParamsImage, MembersInOrderWithTheGainTable) {
     EXPECT_EQ(qFromLittleEndian<qint16>(img.constData() + 880), 0x0A0B);
     EXPECT_EQ(qFromLittleEndian<qint16>(img.constData() + 904 + 6), 0x0C0D);
     EXPECT_EQ(qFromLittleEndian<qint32>(img.constData() + 912), 3);
-    EXPECT_EQ(qFromLittleEndian<qint32>(img.constData() + 916), 10); // sorted by trace
+    EXPECT_EQ(qFromLittleEndian<qint32>(img.constData() + 916), 10);           // sorted by trace
+    EXPECT_EQ(qFromLittleEndian<quint32>(img.constData() + 920), 0x40000000u); // 2.0f
     EXPECT_EQ(qFromLittleEndian<qint32>(img.constData() + 932), 20);
 
     QByteArray copy = img;
