@@ -40,7 +40,9 @@ float TCAGATable::Gain(int trace) const {
         const TCAgaRec& a = m_recs[i];
         const TCAgaRec& b = m_recs[i + 1];
         if (a.trace < trace && trace <= b.trace) {
-            const long double t = (long double)(trace - a.trace) / (b.trace - a.trace);
+            // In extended precision from the start: traces read from a file may span the
+            // whole 32-bit range, where the integer differences would overflow.
+            const long double t = ((long double)trace - a.trace) / ((long double)b.trace - a.trace);
             return float(a.gain + (long double)(b.gain - a.gain) * t);
         }
     }

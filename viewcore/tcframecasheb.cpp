@@ -12,8 +12,12 @@ void TCFrameCasheB::Add(double shotTime, int delay) {
 const TCFrameRec* TCFrameCasheB::Find(int trace) const {
     if (traceStep == 0)
         return nullptr;
-    const qint64 k = (qint64(trace) - firstTrace) / traceStep;
-    return k >= 0 && k < qint64(m_recs.size()) ? &m_recs[size_t(k)] : nullptr;
+    const qint64 d = qint64(trace) - firstTrace;
+    // A trace before the frame is outside it, not entry 0 by truncation toward zero.
+    if ((d < 0) != (traceStep < 0) && d != 0)
+        return nullptr;
+    const qint64 k = d / traceStep;
+    return k < qint64(m_recs.size()) ? &m_recs[size_t(k)] : nullptr;
 }
 
 double TCFrameCasheB::GetShotTime(int trace) const {

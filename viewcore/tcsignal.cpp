@@ -142,7 +142,10 @@ bool TCSignal::CanDecRVel() const {
 bool TCSignal::CanChangeDelay(bool inc) const {
     if (maxDelay == 0)
         return false;
-    return std::abs(int(delay) + (inc ? 1 : -1) * int(delayStep)) < maxDelay;
+    // maxDelay may exceed the 16 bits of delay (samples per trace reach 65535): a step past
+    // them would wrap the delay round to the other sign.
+    const int next = int(delay) + (inc ? 1 : -1) * int(delayStep);
+    return std::abs(next) < maxDelay && next >= SHRT_MIN && next <= SHRT_MAX;
 }
 
 bool TCSignal::CanChangeFreq(bool inc, bool low) const {
@@ -241,8 +244,13 @@ bool TCSignal::BuildBandPassFilter(double dt) {
     }
     const int made = lowFreq == 0 ? SP_PotterLFFilter(halfLen, highFreq, dt, coeff)
                                   : SP_PotterBPFilter(halfLen, lowFreq, highFreq, dt, coeff);
-    if (made == 0)
+    if (made == 0) {
+        // No pass band this interval can carry (a band above the Nyquist frequency, or
+        // frequencies from a damaged set): pass nothing rather than keep the coefficients of
+        // another band, which the read-out would not match.
+        std::memset(coeff, 0, sizeof coeff);
         return false;
+    }
     last.valid = true;
     last.lowFreq = lowFreq;
     last.highFreq = highFreq;

@@ -5,7 +5,8 @@
 //
 // A plain record: fields are public and may be written directly. The Can.../Inc... operations
 // keep the invariants (gain within -500..+500 dB, 0.1 < rVel < 1 000 000,
-// 0 <= lowFreq < highFreq <= 10 000, |delay| < maxDelay); direct writes and Load do not.
+// 0 <= lowFreq < highFreq <= 10 000, |delay| < maxDelay and within 16 bits); direct writes and
+// Load do not.
 // Operations that index by a stored byte (mode, gainStep) treat an out-of-range value as 0, and
 // a half-length outside 0..50 disables filtering, so a damaged image can never index outside.
 //
@@ -66,7 +67,9 @@ public:
     // Designs coeff for the current band and interval dt (s). One record of the last design is
     // kept for the whole module; when band, half-length and interval (in whole microseconds)
     // match it, its coefficients are copied instead of designing anew. Returns true when the
-    // filter was designed anew. Arguments the design refuses leave coeff unchanged.
+    // filter was designed anew. A band the design refuses (the low cut at or above the Nyquist
+    // frequency, negative frequencies) zeroes coeff, so the filter passes nothing; a half-length
+    // outside 0..50 or an interval below 1 us leaves coeff unchanged.
     bool BuildBandPassFilter(double dt);
 
     // Mode-driven processing of n samples in place: filter (while filtOn), then normalisation,

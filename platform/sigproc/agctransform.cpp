@@ -21,8 +21,9 @@ void SP_AGCTransform(float* data, int n, int window, float* work) {
     std::memcpy(work, data, sizeof(float) * size_t(n));
     const int before = window / 2;
     const int after = window - 1 - before;
-    // The running sum is recomputed from scratch every `resync` samples, so rounding left behind
-    // by a large sample that has left the window cannot blow up the quiet samples after it.
+    // The running sum is recomputed from scratch every `resync` samples against slow drift, and
+    // at once when a sample leaving the window takes nearly all of the sum with it: the rounding
+    // it leaves behind would otherwise swamp (or turn negative) the quiet samples after a spike.
     const int resync = std::max(window, 64);
     int lo = 0;
     int hi = std::min(n - 1, after);
@@ -35,8 +36,14 @@ void SP_AGCTransform(float* data, int n, int window, float* work) {
         } else {
             for (; hi < newHi; ++hi)
                 sum += double(work[hi + 1]) * work[hi + 1];
-            for (; lo < newLo; ++lo)
-                sum -= double(work[lo]) * work[lo];
+            double removed = 0.0;
+            for (; lo < newLo; ++lo) {
+                const double term = double(work[lo]) * work[lo];
+                sum -= term;
+                removed += term;
+            }
+            if (sum < removed * 1e-6)
+                sum = sumOfSquares(work, newLo, newHi);
         }
         lo = newLo;
         hi = newHi;

@@ -146,7 +146,7 @@ TEST(FrameCache, EntriesByTrace) {
     cache.AddDelay(p);
     EXPECT_EQ(p, QPoint(106, 20));
     // Outside the cached frame: nothing to add.
-    for (int trace : {97, 109, -5}) {
+    for (int trace : {97, 98, 99, 109, -5}) {
         EXPECT_EQ(cache.GetDelay(trace), 0) << trace;
         EXPECT_EQ(cache.GetShotTime(trace), 0.0) << trace;
     }

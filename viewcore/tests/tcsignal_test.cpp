@@ -195,9 +195,17 @@ TEST(SignalLimits, VelocityDelayFrequency) {
     struct DelayCase {
         int maxDelay, delay, step;
         bool inc, allowed;
-    } delays[] = {{0, 0, 20, true, false},      {0, 0, 20, false, false},
-                  {1000, 980, 20, true, false}, {1000, 960, 20, true, true},
-                  {1000, 980, 20, false, true}, {1000, -980, 20, false, false}};
+    } delays[] = {{0, 0, 20, true, false},
+                  {0, 0, 20, false, false},
+                  {1000, 980, 20, true, false},
+                  {1000, 960, 20, true, true},
+                  {1000, 980, 20, false, true},
+                  {1000, -980, 20, false, false},
+                  // A limit beyond 16 bits (65535 samples per trace) never wraps the delay.
+                  {65535, 32740, 20, true, true},
+                  {65535, 32760, 20, true, false},
+                  {65535, -32760, 20, false, false},
+                  {65535, -32748, 20, false, true}};
     for (const DelayCase& c : delays) {
         TCSignal d;
         d.maxDelay = c.maxDelay;
@@ -286,6 +294,24 @@ TEST(SignalFilter, BuiltOncePerKeyAndEveryObjectGetsTheCoefficients) {
     b.halfLen = 51; // beyond the coefficient array: refused, coefficients kept
     EXPECT_FALSE(b.BuildBandPassFilter(0.001));
     EXPECT_NEAR(b.coeff[0] + b.coeff[74], 2 * b.coeff[0], 1e-15);
+}
+
+TEST(SignalFilter, ABandAboveNyquistPassesNothing) {
+    // Raised through the controls to 260-300 Hz at 2 ms (Nyquist 250 Hz): the earlier band's
+    // coefficients must not stay in use under the new read-out.
+    TCSignal s;
+    s.filtOn = true;
+    s.cutNegative = false;
+    ASSERT_TRUE(s.BuildBandPassFilter(0.002));
+    s.lowFreq = 260;
+    s.highFreq = 300;
+    EXPECT_FALSE(s.BuildBandPassFilter(0.002));
+    std::vector<float> d(64), work(64);
+    for (size_t i = 0; i < d.size(); ++i)
+        d[i] = float(std::sin(0.3 * double(i)));
+    s.ProcessTraceSegment(d.data(), 64, 1.0f, work.data());
+    for (float v : d)
+        EXPECT_EQ(v, 0.0f);
 }
 
 TEST(SignalChain, ModesOfProcessTraceSegment) {

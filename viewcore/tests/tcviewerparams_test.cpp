@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QtEndian>
 
+#include <climits>
 #include <cmath>
 #include <vector>
 
@@ -31,7 +32,8 @@ TEST(ViewerParamsImage, MembersInOrderWithTheGainTable) {
     EXPECT_EQ(qFromLittleEndian<qint16>(img.constData() + 880), 0x0A0B);
     EXPECT_EQ(qFromLittleEndian<qint16>(img.constData() + 904 + 6), 0x0C0D);
     EXPECT_EQ(qFromLittleEndian<qint32>(img.constData() + 912), 3);
-    EXPECT_EQ(qFromLittleEndian<qint32>(img.constData() + 916), 10); // sorted by trace
+    EXPECT_EQ(qFromLittleEndian<qint32>(img.constData() + 916), 10);           // sorted by trace
+    EXPECT_EQ(qFromLittleEndian<quint32>(img.constData() + 920), 0x40000000u); // 2.0f
     EXPECT_EQ(qFromLittleEndian<qint32>(img.constData() + 932), 20);
 
     QByteArray copy = img;
@@ -239,6 +241,11 @@ TEST(GainTable, InterpolationAndAdd) {
     t.Delete(7);
     t.Delete(0);
     EXPECT_EQ(t.At(0).trace, 10);
+
+    TCAGATable wide; // traces spanning the whole 32-bit range, as a damaged set may hold
+    wide.Add(INT_MIN, 1.0f);
+    wide.Add(INT_MAX, 3.0f);
+    EXPECT_NEAR(wide.Gain(0), 2.0f, 1e-6);
 }
 
 TEST(GainTable, FullTableRefusesEvenAPresentTrace) {

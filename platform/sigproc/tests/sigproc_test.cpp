@@ -163,4 +163,16 @@ TEST(AGC, ZerosStayZeroAfterALargeSpike) {
         EXPECT_EQ(v, 0.0f);
 }
 
+TEST(AGC, QuietSamplesRightAfterASpikeKeepTheirLevel) {
+    // 180 dB between the spike and the alternating quiet tail: once the spike has left the
+    // window, every tail sample is levelled to magnitude 1, not lost in the sum's rounding.
+    std::vector<float> x(400), work(400);
+    x[10] = 1e6f;
+    for (int i = 11; i < 400; ++i)
+        x[size_t(i)] = i % 2 ? 1e-3f : -1e-3f;
+    SP_AGCTransform(x.data(), 400, 20, work.data());
+    for (int i = 31; i < 400; ++i)
+        ASSERT_NEAR(std::fabs(x[size_t(i)]), 1.0f, 1e-4) << i;
+}
+
 } // namespace
