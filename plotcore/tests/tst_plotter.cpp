@@ -131,11 +131,14 @@ TEST_F(Plotter, IntervalUnitAndWidestTimeLabelSetThePad) {
         EXPECT_GT(h, 0);
         EXPECT_EQ(plotter.GetPadMargins(), QPoint(w + h + 8, 2 * h + 6));
     }
+    EXPECT_EQ(plotter.TraceAxisCaption(), QStringLiteral("Номер трассы в файле (N)"));
     TCSeisPlotter1 english;
     english.Init(&canvas, &opts, false);
     english.SetFileInfo(10, 1500, 100);
     EXPECT_EQ(english.TimeAxisCaption(), QStringLiteral("Time in microseconds (T)"));
     EXPECT_EQ(english.TraceAxisCaption(), QStringLiteral("Trace number within file (N)"));
+    english.SetFileInfo(10, 4000, 100);
+    EXPECT_EQ(english.TimeAxisCaption(), QStringLiteral("Time in milliseconds (T)"));
 }
 
 TEST_F(Plotter, ScreenToRealPicksTheNearerSlotAndTiesGoLeft) {
@@ -451,6 +454,14 @@ TEST_F(Plotter, AxisTicksStandAtTheLabelledSlotsAndRows) {
         }
     }
     EXPECT_GT(inked, 50);
+    // Time labels end 7 pixels left of the pad, right of the upward caption.
+    QRect labels;
+    for (int y = pad.top() - plotter.TextHeight(); y < pad.bottom(); ++y)
+        for (int x = flat.height() + 1; x < pad.left() - 5; ++x)
+            if (Px(x, y) != 0xFFFFFF)
+                labels |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(labels.isEmpty());
+    EXPECT_NEAR(labels.right(), pad.left() - 8, 2);
     // The pad outline is in the frame colour, one pixel outside the pad.
     EXPECT_EQ(Px(pad.left() - 1, pad.top() + 20), T_ToRgb(opts.frameColor) & 0xFFFFFF);
     EXPECT_EQ(Px(pad.right(), pad.top() + 20), T_ToRgb(opts.frameColor) & 0xFFFFFF);
