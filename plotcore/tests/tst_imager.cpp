@@ -1,3 +1,4 @@
+#include "plotcore/canvastext.h"
 #include "plotcore/rasterfiles.h"
 #include "plotcore/tcimageprops.h"
 #include "plotcore/tcimgsources.h"
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
@@ -107,6 +109,152 @@ TEST_F(Imager, CaptionsAndOffsetRowPushThePadDown) {
     props.SetFont(1, TFontInfo{QStringLiteral("DejaVu Sans"), 204, 40, true, false});
     imager.CalcLayout(size);
     EXPECT_GT(imager.Pad().top(), offTop);
+}
+
+// Metrics of a job font at the bitmap's resolution.
+QFontMetrics Metrics(const TFontInfo& f) {
+    static const QImage reference(1, 1, QImage::Format_RGB32);
+    return T_FontMetrics(f.ToQFont(), &reference);
+}
+
+// Columns and rows of a part of the picture that hold anything but white.
+QRect Ink(const QImage& img, const QRect& area) {
+    QRect ink;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if ((img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF)
+                ink |= QRect(x, y, 1, 1);
+    return ink;
+}
+
+TEST_F(Imager, LayoutFollowsCaptionsOffsetRowAndWidestLabel) {
+    struct Case {
+        bool captions, offAxis;
+        int interval; // 2000 makes the widest time label wider than "OFFSET"
+    } const cases[] = {
+        {false, false, 2},
+        {false, true, 2},
+        {true, false, 2},
+        {true, true, 2000},
+    };
+    const TFontInfo big{QStringLiteral("DejaVu Sans"), 204, 30, true, false};
+    for (const Case& c : cases) {
+        TCImageProps job;
+        job.SetProps(QRect(QPoint(1, 1), QPoint(10, 300)), 24, c.offAxis, 2);
+        if (c.captions) {
+            job.SetFont(1, big);
+            job.SetFont(2, big);
+            for (int i = 3; i <= 5; ++i)
+                job.SetStrInfo(i, QStringLiteral("Профиль"));
+        }
+        TCSeisImager1 im;
+        im.Init(&job, &opts, c.interval, QString());
+        QSize size;
+        im.CalcLayout(size);
+
+        const int h0 = Metrics(job.GetFont(0)).height();
+        const int captions =
+            c.captions ? 20 + Metrics(big).height() + 4 + Metrics(big).height() : 20;
+        const int top = std::max(captions, 3 * h0 + 20) + 20 + (c.offAxis ? h0 + 1 : 0) + h0 + 14;
+        const QFontMetrics fm0 = Metrics(job.GetFont(0));
+        const int timeW = fm0.horizontalAdvance(QString::number(300 * c.interval));
+        const int w = std::max({fm0.horizontalAdvance(QStringLiteral("ТRACE")),
+                                fm0.horizontalAdvance(QStringLiteral("OFFSET")), timeW});
+        const QRect pad = im.Pad();
+        EXPECT_EQ(pad.top(), top) << c.captions << c.offAxis;
+        EXPECT_EQ(pad.bottom(), top + 300);
+        EXPECT_EQ(pad.left(), 34 + w) << c.interval;
+        EXPECT_EQ(pad.right(), 34 + w + 77);
+        EXPECT_EQ(size, QSize(pad.right() + 14 + timeW + 20, pad.bottom() + 14 + h0 + 20));
+    }
+}
+
+TEST_F(Imager, CaptionsStandCentredAndRightAligned) {
+    props.SetFont(1, TFontInfo{QStringLiteral("DejaVu Sans"), 204, 20, true, false});
+    props.SetFont(2, TFontInfo{QStringLiteral("DejaVu Sans"), 204, 16, false, false});
+    struct Case {
+        int index; // caption 3 title, 4 subtitle, 5 right caption
+        bool centred;
+    } const cases[] = {{3, true}, {4, true}, {5, false}};
+    for (const Case& c : cases) {
+        for (int i = 3; i <= 5; ++i)
+            props.SetStrInfo(i, i == c.index ? QStringLiteral("Профиль 12") : QString());
+        Make(QRect(QPoint(1, 1), QPoint(120, 50)), 24);
+        ASSERT_TRUE(imager.AllocateMem());
+        ASSERT_TRUE(imager.DrawImage());
+        const QImage& img = *imager.Canv();
+        // Nothing but the caption stands above the axis captions.
+        const QRect ink = Ink(img, QRect(0, 0, img.width(), imager.Pad().top() - 40));
+        ASSERT_FALSE(ink.isEmpty()) << c.index;
+        EXPECT_GE(ink.top(), 20) << c.index;
+        if (c.centred)
+            EXPECT_LE(std::abs(ink.left() + ink.right() + 1 - img.width()), 6) << c.index;
+        else
+            EXPECT_NEAR(ink.right(), img.width() - 21, 3);
+    }
+}
+
+TEST_F(Imager, FrameAndTicksOfTheFourAxes) {
+    Make(QRect(QPoint(1, 1), QPoint(30, 160)), 24);
+    ASSERT_TRUE(imager.AllocateMem());
+    ASSERT_TRUE(imager.DrawImage());
+    const QRect pad = imager.Pad();
+    const int l = pad.left(), t = pad.top(), r = pad.right(), b = pad.bottom();
+    // A 2-pixel frame: rows t - 2, t - 1 and b + 1, b + 2; columns l - 3, l - 2 and r, r + 1.
+    const int midX = l + 3 * opts.tScale + 3, midY = t + 25;
+    for (int y : {t - 2, t - 1, b + 1, b + 2})
+        EXPECT_EQ(Px(midX, y), 0u) << "row " << y;
+    for (int y : {t - 3, b + 3})
+        EXPECT_EQ(Px(midX, y), 0xFFFFFFu) << "row " << y;
+    for (int x : {l - 3, l - 2, r, r + 1})
+        EXPECT_EQ(Px(x, midY), 0u) << "column " << x;
+    for (int x : {l - 4, r + 2})
+        EXPECT_EQ(Px(x, midY), 0xFFFFFFu) << "column " << x;
+
+    // Trace ticks at slots 1, 5, 10, ... above and below, 10 pixels long from the frame.
+    for (int slot = 1; slot <= 30; ++slot) {
+        const bool labelled = slot == 1 || slot % 5 == 0;
+        const int x = l + slot * opts.tScale;
+        for (int y : {t - 11, t - 3, b + 3, b + 11})
+            EXPECT_EQ(Px(x, y) == 0, labelled) << "slot " << slot << " row " << y;
+        EXPECT_EQ(Px(x, t - 12), 0xFFFFFFu);
+        EXPECT_EQ(Px(x, b + 12), 0xFFFFFFu);
+    }
+    // Time ticks left and right at rows 0, 49, 99, 149.
+    for (int row = 0; row < 160; ++row) {
+        const bool labelled = row == 0 || (row + 1) % 50 == 0;
+        const int y = t + row;
+        for (int x : {l - 11, l - 4, r + 3, r + 11})
+            EXPECT_EQ(Px(x, y) == 0, labelled) << "row " << row << " column " << x;
+    }
+    // Time labels end 14 pixels left of the pad and start 14 pixels right of it.
+    const QImage& img = *imager.Canv();
+    const QRect left = Ink(img, QRect(0, t, l - 12, b - t));
+    const QRect right = Ink(img, QRect(r + 12, t, img.width() - r - 12, b - t));
+    ASSERT_FALSE(left.isEmpty());
+    ASSERT_FALSE(right.isEmpty());
+    EXPECT_NEAR(left.right(), l - 15, 2);
+    EXPECT_NEAR(right.left(), r + 14, 2);
+}
+
+TEST_F(Imager, ValuesBeyondOneFillTheSlotAndNegativesStayOnTheZeroLine) {
+    opts.tScale = 9;
+    Make(QRect(QPoint(1, 1), QPoint(1, 40)), 24);
+    record.value = [](int, int i) { return i < 20 ? 5.0f : -5.0f; };
+    ASSERT_TRUE(imager.AllocateMem());
+    ASSERT_TRUE(imager.DrawImage());
+    const QRect pad = imager.Pad();
+    const int x0 = pad.left() + opts.tScale, amp = opts.tScale - 1;
+    for (int y = pad.top(); y < pad.top() + 19; ++y) {
+        for (int x = x0; x < x0 + amp; ++x)
+            EXPECT_EQ(Px(x, y), 0x969696u) << x << "," << y;
+        EXPECT_EQ(Px(x0 + amp, y), 0u) << y; // the line stops at the slot's width
+    }
+    for (int y = pad.top() + 21; y <= pad.bottom(); ++y) {
+        EXPECT_EQ(Px(x0, y), 0u) << y;
+        EXPECT_EQ(Px(x0 - 1, y), 0xFFFFFFu) << y;
+        EXPECT_EQ(Px(x0 + 1, y), 0xFFFFFFu) << y;
+    }
 }
 
 struct FillCase {
@@ -227,6 +375,12 @@ TEST_F(Imager, SavedPreviewIsABmpOfTheChosenDepth) {
         ASSERT_FALSE(back.isNull()) << bits;
         EXPECT_EQ(back.size(), imager.Canv()->size());
     }
+    TCSeisImager1 nowhere;
+    nowhere.Init(&props, &opts, 2, dir.filePath(QStringLiteral("missing/preview.bmp")));
+    nowhere.SetTrcDelegates(&record, &record);
+    ASSERT_TRUE(nowhere.AllocateMem());
+    ASSERT_TRUE(nowhere.DrawImage());
+    EXPECT_FALSE(nowhere.SaveImage());
 }
 
 } // namespace

@@ -56,17 +56,18 @@ protected:
 
 struct TraceFrameCase {
     int traces, tStep, tScale, padW, vertexX;
-    int x0, x1, frameTraces;
+    int x0, x1, frameTraces, padSpan; // padSpan: pad right - pad left after fitting
 };
 
 TEST_F(Plotter, TraceFrameFitsThePadAndStopsAtTheLastWholeStep) {
     const TraceFrameCase cases[] = {
-        {1000, 1, 7, 700, 1, 1, 99, 99},       // fit 99
-        {1000, 1, 7, 700, 950, 902, 1000, 99}, // pulled back from the end
-        {1000, 3, 7, 700, 5000, 705, 999, 99}, // ends at the last multiple of 3
-        {10, 3, 7, 700, 1, 3, 9, 3},           // 9 is the last trace reachable
-        {10, 1, 7, 700, 4, 1, 10, 10},         // the whole file fits
-        {1000, 4, 10, 300, 7, 4, 116, 29},     // vertex snapped down to the grid
+        {1000, 1, 7, 700, 1, 1, 99, 99, 702},       // fit 99, one empty slot + 2 pixels
+        {1000, 1, 7, 700, 950, 902, 1000, 99, 702}, // pulled back from the end
+        {1000, 3, 7, 700, 5000, 705, 999, 99, 702}, // ends at the last multiple of 3
+        {10, 3, 7, 700, 1, 3, 9, 3, 30},            // 9 is the last trace reachable
+        {10, 3, 7, 700, 10, 3, 9, 3, 30},           // so is it from a vertex on trace 10
+        {10, 1, 7, 700, 4, 1, 10, 10, 79},          // the whole file fits
+        {1000, 4, 10, 300, 7, 4, 116, 29, 302},     // vertex snapped down to the grid
     };
     for (const TraceFrameCase& c : cases) {
         opts.tStep = qint16(c.tStep);
@@ -78,7 +79,7 @@ TEST_F(Plotter, TraceFrameFitsThePadAndStopsAtTheLastWholeStep) {
         EXPECT_EQ(f.right(), c.x1) << c.traces << " traces, vertex " << c.vertexX;
         EXPECT_EQ(plotter.FrameTraces(), c.frameTraces);
         const QRect pad = plotter.GetPad();
-        EXPECT_EQ(pad.right() - pad.left(), (c.frameTraces + 1) * c.tScale + 2);
+        EXPECT_EQ(pad.right() - pad.left(), c.padSpan);
     }
 }
 
@@ -130,11 +131,14 @@ TEST_F(Plotter, IntervalUnitAndWidestTimeLabelSetThePad) {
         EXPECT_GT(h, 0);
         EXPECT_EQ(plotter.GetPadMargins(), QPoint(w + h + 8, 2 * h + 6));
     }
+    EXPECT_EQ(plotter.TraceAxisCaption(), QStringLiteral("Номер трассы в файле (N)"));
     TCSeisPlotter1 english;
     english.Init(&canvas, &opts, false);
     english.SetFileInfo(10, 1500, 100);
     EXPECT_EQ(english.TimeAxisCaption(), QStringLiteral("Time in microseconds (T)"));
     EXPECT_EQ(english.TraceAxisCaption(), QStringLiteral("Trace number within file (N)"));
+    english.SetFileInfo(10, 4000, 100);
+    EXPECT_EQ(english.TimeAxisCaption(), QStringLiteral("Time in milliseconds (T)"));
 }
 
 TEST_F(Plotter, ScreenToRealPicksTheNearerSlotAndTiesGoLeft) {
@@ -436,12 +440,28 @@ TEST_F(Plotter, AxisTicksStandAtTheLabelledSlotsAndRows) {
         EXPECT_EQ(Px(tickCol, pad.top() + r), 0u) << "row " << r;
     for (int r : {1, 48, 50, 100})
         EXPECT_EQ(Px(tickCol, pad.top() + r), 0xFFFFFFu) << "row " << r;
-    // The upward caption lies in the left margin, from x = 1, starting below the pad top.
+    // The time caption reads upward: pixel (i, j) of the caption drawn flat lands at
+    // (1 + j, pad top + width - i), so its first letter stands lowest.
+    const QImage flat = T_RenderText(plotter.TimeAxisCaption(), QFont(QStringLiteral("Tahoma"), 8),
+                                     T_ToQColor(opts.frameColor), Qt::white, &canvas);
+    ASSERT_LT(pad.top() + flat.width(), canvas.height());
     int inked = 0;
-    for (int y = 0; y < canvas.height(); ++y)
-        for (int x = 1; x <= plotter.TextHeight(); ++x)
-            inked += Px(x, y) != 0xFFFFFF && y > pad.top();
+    for (int j = 0; j < flat.height(); ++j) {
+        for (int i = 0; i < flat.width(); ++i) {
+            const QRgb want = flat.pixel(i, j) & 0xFFFFFF;
+            ASSERT_EQ(Px(1 + j, pad.top() + flat.width() - i), want) << i << "," << j;
+            inked += want != 0xFFFFFF;
+        }
+    }
     EXPECT_GT(inked, 50);
+    // Time labels end 7 pixels left of the pad, right of the upward caption.
+    QRect labels;
+    for (int y = pad.top() - plotter.TextHeight(); y < pad.bottom(); ++y)
+        for (int x = flat.height() + 1; x < pad.left() - 5; ++x)
+            if (Px(x, y) != 0xFFFFFF)
+                labels |= QRect(x, y, 1, 1);
+    ASSERT_FALSE(labels.isEmpty());
+    EXPECT_NEAR(labels.right(), pad.left() - 8, 2);
     // The pad outline is in the frame colour, one pixel outside the pad.
     EXPECT_EQ(Px(pad.left() - 1, pad.top() + 20), T_ToRgb(opts.frameColor) & 0xFFFFFF);
     EXPECT_EQ(Px(pad.right(), pad.top() + 20), T_ToRgb(opts.frameColor) & 0xFFFFFF);

@@ -5,7 +5,9 @@
 #include <QImage>
 #include <QTemporaryDir>
 #include <QtEndian>
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <vector>
 
 namespace {
 
@@ -146,6 +148,47 @@ TEST_F(RasterFiles, GifPngAndJpegOpenAgainInQt) {
     ASSERT_TRUE(T_WriteBmp(ManyColours(), 8, Path("idx.bmp")));
     ASSERT_TRUE(T_WriteGif(QImage(Path("idx.bmp")), Path("idx.gif")));
     EXPECT_EQ(QImage(Path("idx.gif")).size(), QSize(64, 40));
+}
+
+// The quantisation values and the colour component count of a baseline JPEG file.
+struct JpegFacts {
+    std::vector<int> quant;
+    int components = 0;
+};
+
+JpegFacts ReadJpegFacts(const QByteArray& b) {
+    JpegFacts facts;
+    int at = 2;
+    while (at + 4 <= b.size() && uchar(b[at]) == 0xFF) {
+        const int marker = uchar(b[at + 1]);
+        const int len = qFromBigEndian<quint16>(b.constData() + at + 2);
+        const char* body = b.constData() + at + 4;
+        if (marker == 0xDA) // the scan starts: no more headers
+            break;
+        if (marker == 0xDB) {
+            for (int t = 0; t + 65 <= len - 2; t += 65) // 8-bit tables: Pq/Tq byte + 64 values
+                for (int i = 1; i <= 64; ++i)
+                    facts.quant.push_back(uchar(body[t + i]));
+        }
+        if (marker == 0xC0)
+            facts.components = uchar(body[5]);
+        at += 2 + len;
+    }
+    return facts;
+}
+
+TEST_F(RasterFiles, JpegIsFullQualityColourEvenForABlackAndWhiteImage) {
+    const QImage mono = FewColours().convertToFormat(QImage::Format_Mono);
+    for (const QImage& src : {FewColours(), mono}) {
+        ASSERT_TRUE(T_WriteJpeg(src, Path("q.jpg")));
+        QFile f(Path("q.jpg"));
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        const JpegFacts facts = ReadJpegFacts(f.readAll());
+        EXPECT_EQ(facts.components, 3) << src.format();
+        ASSERT_FALSE(facts.quant.empty());
+        // Quality 100 divides every coefficient by 1.
+        EXPECT_EQ(*std::max_element(facts.quant.begin(), facts.quant.end()), 1);
+    }
 }
 
 TEST_F(RasterFiles, UnwritablePathsFail) {
