@@ -55,9 +55,17 @@ function(gravik_plugin code)
                         CXX_VISIBILITY_PRESET hidden VISIBILITY_INLINES_HIDDEN ON)
   target_link_libraries(${code} PRIVATE gravik::proccommon ${ARG_LINKS})
   # Only the two entries leave the plug-in: the static libraries inside stay private.
-  target_link_options(${code} PRIVATE -Wl,--exclude-libs,ALL)
+  target_link_options(${code} PRIVATE
+                      -Wl,--version-script=${PROJECT_SOURCE_DIR}/cmake/plugin-exports.map)
+  set_target_properties(${code} PROPERTIES LINK_DEPENDS ${PROJECT_SOURCE_DIR}/cmake/plugin-exports.map)
   gravik_warnings(${code})
   if(ARG_DESCRIPTION)
     configure_file(${ARG_DESCRIPTION} ${GRAVIK_BIN_DIR}/procedures/${ARG_DESCRIPTION} COPYONLY)
+  endif()
+  if(BUILD_TESTING)
+    add_test(NAME ${code}_exports
+             COMMAND ${CMAKE_COMMAND} -DPLUGIN=$<TARGET_FILE:${code}> -DCODE=${code}
+                     -P ${PROJECT_SOURCE_DIR}/cmake/check-plugin-exports.cmake)
+    set_tests_properties(${code}_exports PROPERTIES LABELS unit)
   endif()
 endfunction()

@@ -28,10 +28,13 @@ void TUJob_tva3::ParseRecords(const QString& text) {
 }
 
 void TUJob_tva3::Fit(int traces, int samples) {
-    if (m_records.empty() || m_records.front().trace > traces)
+    if (m_records.empty())
         throw prc::kJobDoesNotFit;
+    // "*" first: a job of the single record "*:A-B" means the last trace and fits every file.
     if (m_records.back().trace == job::kAllTraces)
         m_records.back().trace = traces;
+    if (m_records.front().trace > traces)
+        throw prc::kJobDoesNotFit;
     m_records.erase(std::remove_if(m_records.begin(), m_records.end(),
                                    [&](const TUJobRec& r) { return r.first > samples; }),
                     m_records.end());

@@ -4,28 +4,19 @@
 #include "procbase/resultcodes.h"
 #include "procbase/tuexec_base_c.h"
 #include "procbase/tusupervisorlink.h"
+#include "procrunner/testkit/proctestkit.h"
 #include "segygen/segygen.h"
 #include "trcfile/tcsegyreaderex.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
 namespace {
 
-std::string Home() {
-    const char* h = std::getenv("GRAVIK_HOME");
-    return h ? h : "/tmp";
-}
-
-std::string Bytes(const std::string& path) {
-    std::ifstream f(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
+using proctest::Bytes;
+using proctest::Home;
 
 struct Link : TUSupervisorLink {
     std::vector<unsigned> statuses;

@@ -1,6 +1,6 @@
 // The job grammar of fek4 through the exported check entry, loaded as the batch editor loads it.
 
-#include "hdrtestkit.h"
+#include "procrunner/testkit/proctestkit.h"
 
 #include <gtest/gtest.h>
 
@@ -65,7 +65,7 @@ TEST(Fek4Check, JobGrammarTable) {
     // Twice: the entry keeps no state from one call to the next.
     for (int round = 0; round < 2; ++round)
         for (const Case& c : cases)
-            EXPECT_EQ(hdrtest::CheckJob("fek4", QString::fromUtf8(c.job)), c.expected)
+            EXPECT_EQ(proctest::CheckJob("fek4", QString::fromUtf8(c.job)), c.expected)
                 << "job \"" << c.job << "\"";
 }
 

@@ -1,6 +1,6 @@
 // The job grammar of lum6 through the exported check entry, loaded as the batch editor loads it.
 
-#include "hdrtestkit.h"
+#include "procrunner/testkit/proctestkit.h"
 
 #include <gtest/gtest.h>
 
@@ -53,7 +53,7 @@ TEST(Lum6Check, JobGrammarTable) {
     };
     for (int round = 0; round < 2; ++round)
         for (const Case& c : cases)
-            EXPECT_EQ(hdrtest::CheckJob("lum6", QString::fromUtf8(c.job)), c.expected)
+            EXPECT_EQ(proctest::CheckJob("lum6", QString::fromUtf8(c.job)), c.expected)
                 << "job \"" << c.job << "\"";
 }
 

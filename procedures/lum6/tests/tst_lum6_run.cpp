@@ -1,8 +1,7 @@
 // lum6 end to end: the real worker program over synthetic files, owned by a test channel.
 
-#include "hdrtestkit.h"
+#include "procrunner/testkit/proctestkit.h"
 
-#include "procrunner/testkit/tcworkerharness.h"
 #include "trcfile/segyfields.h"
 
 #include <QTemporaryDir>
@@ -61,33 +60,28 @@ TEST_P(Lum6Run, WritesTheGivenWordsOfTheChosenRecord) {
     };
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    SynthSpec synth;
-    synth.sources = 1;
-    synth.receivers = 12;
-    synth.samples = 40;
-    synth.order = GetParam();
-    synth.format = GetParam() == fmtUnix ? 3 : 2;
-    const QString in = hdrtest::WriteFixture(dir.path(), "in.sgy", synth);
+    const QString in = proctest::WriteFixture(
+        dir.path(), "in.sgy",
+        proctest::OneRecord(12, 40, GetParam(), GetParam() == fmtUnix ? 3 : 2));
     ASSERT_FALSE(in.isEmpty());
-    ASSERT_TRUE(hdrtest::SetTraceWords(in, trc::tf::kCoordUnits, 0));
+    ASSERT_TRUE(proctest::SetTraceWords(in, trc::tf::kCoordUnits, 0));
     TCWorkerHarness owner;
     ASSERT_TRUE(owner.IsOpen());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const QString out = dir.path() + "/out" + QString::number(c.index) + ".sgy";
-        QFile::remove(out);
-        ASSERT_TRUE(owner.SetJob(QString::fromUtf8(c.job)));
-        const TWorkerRun run = owner.Run("lum6", c.index, in, out);
-        EXPECT_EQ(run.finals, 1);
-        ASSERT_EQ(run.result, c.result);
+        const TWorkerRun run =
+            proctest::RunJob(owner, "lum6", QString::fromUtf8(c.job), c.index, in, out);
+        ASSERT_TRUE(proctest::EndedWith(run, c.result));
         if (c.result != 0)
             continue;
         std::set<int> changed;
         for (const auto& [w, value] : c.words) {
             changed.insert(w);
-            EXPECT_EQ(hdrtest::TraceWords(out, w), std::vector<int64_t>(12, value)) << "word " << w;
+            EXPECT_EQ(proctest::TraceWords(out, w), std::vector<int64_t>(12, value))
+                << "word " << w;
         }
-        EXPECT_TRUE(hdrtest::OnlyWordsDiffer(in, out, changed));
+        EXPECT_TRUE(proctest::OnlyWordsDiffer(in, out, changed));
     }
 }
 

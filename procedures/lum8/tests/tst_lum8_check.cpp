@@ -1,6 +1,6 @@
 // The job grammar of lum8 through the exported check entry, loaded as the batch editor loads it.
 
-#include "hdrtestkit.h"
+#include "procrunner/testkit/proctestkit.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +46,7 @@ TEST(Lum8Check, JobGrammarTable) {
     };
     for (int round = 0; round < 2; ++round)
         for (const Case& c : cases)
-            EXPECT_EQ(hdrtest::CheckJob("lum8", QString::fromUtf8(c.job)), c.expected)
+            EXPECT_EQ(proctest::CheckJob("lum8", QString::fromUtf8(c.job)), c.expected)
                 << "job \"" << c.job << "\"";
 }
 

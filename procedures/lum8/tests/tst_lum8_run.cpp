@@ -1,8 +1,7 @@
 // lum8 end to end: the real worker program over synthetic files, owned by a test channel.
 
-#include "hdrtestkit.h"
+#include "procrunner/testkit/proctestkit.h"
 
-#include "procrunner/testkit/tcworkerharness.h"
 #include "trcfile/segyfields.h"
 
 #include <QTemporaryDir>
@@ -59,35 +58,30 @@ TEST_P(Lum8Run, WritesRunningCoordinatesOfTheChosenRecord) {
     };
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    SynthSpec synth;
-    synth.sources = 1;
-    synth.receivers = kTraces;
-    synth.samples = 30;
-    synth.order = GetParam();
-    synth.format = GetParam() == fmtUnix ? 8 : 1;
-    const QString in = hdrtest::WriteFixture(dir.path(), "in.sgy", synth);
+    const QString in = proctest::WriteFixture(
+        dir.path(), "in.sgy",
+        proctest::OneRecord(kTraces, 30, GetParam(), GetParam() == fmtUnix ? 8 : 1));
     ASSERT_FALSE(in.isEmpty());
-    ASSERT_TRUE(hdrtest::SetTraceWords(in, trc::tf::kCoordUnits, 0));
+    ASSERT_TRUE(proctest::SetTraceWords(in, trc::tf::kCoordUnits, 0));
     TCWorkerHarness owner;
     ASSERT_TRUE(owner.IsOpen());
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const QString out = dir.path() + "/out.sgy";
-        QFile::remove(out);
-        ASSERT_TRUE(owner.SetJob(QString::fromUtf8(c.job)));
-        const TWorkerRun run = owner.Run("lum8", c.index, in, out);
-        EXPECT_EQ(run.finals, 1);
-        ASSERT_EQ(run.result, c.result);
+        const TWorkerRun run =
+            proctest::RunJob(owner, "lum8", QString::fromUtf8(c.job), c.index, in, out);
+        ASSERT_TRUE(proctest::EndedWith(run, c.result));
         if (c.result != 0)
             continue;
         std::set<int> changed = {trc::tf::kCoordUnits};
-        EXPECT_EQ(hdrtest::TraceWords(out, trc::tf::kCoordUnits), std::vector<int64_t>(kTraces, 1));
+        EXPECT_EQ(proctest::TraceWords(out, trc::tf::kCoordUnits),
+                  std::vector<int64_t>(kTraces, 1));
         const auto expectLine = [&](int word, const Line& l) {
             changed.insert(word);
             std::vector<int64_t> expected;
             for (int k = 1; k <= kTraces; ++k)
                 expected.push_back(l.first + (k - 1) * l.step);
-            EXPECT_EQ(hdrtest::TraceWords(out, word), expected) << "word " << word;
+            EXPECT_EQ(proctest::TraceWords(out, word), expected) << "word " << word;
         };
         if (c.x)
             expectLine(trc::tf::kGroupX, *c.x);
@@ -95,7 +89,7 @@ TEST_P(Lum8Run, WritesRunningCoordinatesOfTheChosenRecord) {
             expectLine(trc::tf::kGroupY, *c.y);
         if (c.elev)
             expectLine(kReceiverElevation, Line{*c.elev, 0});
-        EXPECT_TRUE(hdrtest::OnlyWordsDiffer(in, out, changed));
+        EXPECT_TRUE(proctest::OnlyWordsDiffer(in, out, changed));
     }
 }
 

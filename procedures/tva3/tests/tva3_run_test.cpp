@@ -2,29 +2,18 @@
 // test owner of the channel; output compared byte for byte with the input outside the windows.
 
 #include "procbase/resultcodes.h"
-#include "procrunner/testkit/tcworkerharness.h"
-#include "segygen/segygen.h"
+#include "procrunner/testkit/proctestkit.h"
 #include "trcfile/tcsegyreaderex.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <string>
 
 namespace {
 
-std::string Home() {
-    const char* h = std::getenv("GRAVIK_HOME");
-    return h ? h : "/tmp";
-}
-
-std::string Bytes(const std::string& path) {
-    std::ifstream f(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
+using proctest::Bytes;
+using proctest::Home;
 
 // The input's bytes with samples first..last (from 1) of trace t zeroed where window(t) says.
 using WindowFn = std::function<bool(int t, int& first, int& last)>;
@@ -41,21 +30,6 @@ std::string Expected(const std::string& path, const WindowFn& window) {
         bytes.replace(static_cast<size_t>(at), size_t(b - a + 1) * w, size_t(b - a + 1) * w, '\0');
     }
     return bytes;
-}
-
-void ExpectCleanRun(const TWorkerRun& run) {
-    EXPECT_EQ(0, run.exitCode);
-    EXPECT_EQ(1, run.finals);
-    EXPECT_EQ(0, run.result);
-    EXPECT_FALSE(run.closedWithoutFinal);
-    ASSERT_GE(run.statuses.size(), 3u);
-    EXPECT_EQ(0u, run.statuses.front());
-    EXPECT_EQ(1000u, run.statuses.back());
-    const auto p = run.Percents();
-    ASSERT_FALSE(p.empty());
-    for (size_t i = 1; i < p.size(); ++i)
-        EXPECT_LT(p[i - 1], p[i]);
-    EXPECT_EQ(100u, p.back());
 }
 
 } // namespace
@@ -86,9 +60,8 @@ TEST(Tva3Run, ZeroesTheWindowsInEveryFormatAndByteOrder) {
             const std::string in = Home() + "/in" + std::to_string(index) + ".sgy";
             const std::string out = Home() + "/out" + std::to_string(index) + ".sgy";
             ASSERT_EQ(0, WriteSynthSegy(in, synth));
-            const TWorkerRun run =
-                owner.Run("tva3", index, QString::fromStdString(in), QString::fromStdString(out));
-            ExpectCleanRun(run);
+            EXPECT_TRUE(proctest::CleanRun(
+                owner.Run("tva3", index, QString::fromStdString(in), QString::fromStdString(out))));
             EXPECT_TRUE(Bytes(out) == Expected(in, worked)) << "output differs";
             EXPECT_FALSE(Bytes(out) == Bytes(in)) << "the windows held no signal";
             ++index;
@@ -106,7 +79,8 @@ TEST(Tva3Run, StarReachesTheLastTraceAndTheEndOfTrace) {
     ASSERT_EQ(0, WriteSynthSegy(in, synth));
     // A path with a blank and Cyrillic letters goes through the quoted command line.
     const std::string outOdd = Home() + "/выход 1.sgy";
-    ExpectCleanRun(owner.Run("tva3", 3, QString::fromStdString(in), QString::fromUtf8(outOdd)));
+    EXPECT_TRUE(proctest::CleanRun(
+        owner.Run("tva3", 3, QString::fromStdString(in), QString::fromUtf8(outOdd))));
     EXPECT_TRUE(Bytes(outOdd) == Expected(in, [](int t, int& a, int& b) {
                     a = 10;
                     b = 64;
@@ -136,13 +110,10 @@ TEST(Tva3Run, RunTimeFailuresAreFinalStatuses) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.job);
-        ASSERT_TRUE(owner.SetJob(c.job));
-        const TWorkerRun run =
-            owner.Run("tva3", 1, QString::fromStdString(c.input), QString::fromStdString(out));
-        EXPECT_EQ(1, run.exitCode);
-        EXPECT_EQ(1, run.finals);
-        EXPECT_EQ(c.result, run.result);
-        EXPECT_EQ(1000u + c.result, run.statuses.back());
+        EXPECT_TRUE(proctest::EndedWith(proctest::RunJob(owner, "tva3", c.job, 1,
+                                                         QString::fromStdString(c.input),
+                                                         QString::fromStdString(out)),
+                                        c.result));
     }
 }
 
@@ -158,9 +129,7 @@ TEST(Tva3Run, SoftStopMidFileLeavesAClosedReadableOutput) {
     owner.SetStopWhen([](const TWorkerRun& run) { return run.stopQueries >= 3; });
     const TWorkerRun run =
         owner.Run("tva3", 2, QString::fromStdString(in), QString::fromStdString(out));
-    EXPECT_EQ(1, run.exitCode);
-    EXPECT_EQ(1, run.finals);
-    EXPECT_EQ(prc::kStopped, run.result);
+    EXPECT_TRUE(proctest::EndedWith(run, prc::kStopped));
     EXPECT_EQ(3, run.stopQueries);
     TCSegyReaderEx r;
     ASSERT_EQ(0, r.Open(out));

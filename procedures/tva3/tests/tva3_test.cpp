@@ -77,6 +77,7 @@ TEST(Tva3Window, FitsTheJobToTheFile) {
     // "*" as the last trace, and as the end of the trace.
     CheckWindows("1:1-10;*:11-20", 5, 100, {{3, 6, 15}, {5, 11, 20}});
     CheckWindows("1:5-*", 3, 100, {{1, 5, 100}});
+    CheckWindows("*:5-20", 3, 100, {{2, 0, 0}, {3, 5, 20}});
     // Ends beyond the trace are clamped; a single-sample window may result.
     CheckWindows("1:1-100;5:50-300", 10, 200, {{5, 50, 200}});
     CheckWindows("1:200-300", 1, 200, {{1, 200, 200}});
@@ -86,6 +87,8 @@ TEST(Tva3Window, FitsTheJobToTheFile) {
     CheckWindows("1:1-10;21:21-30", 11, 100, {{11, 11, 20}});
 
     EXPECT_EQ(0, FitCode("1:1-10;*:11-20", 1, 100));
+    EXPECT_EQ(0, FitCode("*:1-10", 7, 100));
+    EXPECT_EQ(prc::kJobDoesNotFit, FitCode("5:1-10;*:1-10", 4, 100));
     EXPECT_EQ(prc::kJobDoesNotFit, FitCode("20:1-5", 10, 200));    // first beyond the file
     EXPECT_EQ(prc::kJobDoesNotFit, FitCode("1:300-400", 10, 200)); // every record dropped
     EXPECT_EQ(prc::kJobDoesNotFit, FitCode("1:201-400;5:300-*", 10, 200));

@@ -1,12 +1,27 @@
-#include "hdrtestkit.h"
+#include "procrunner/testkit/proctestkit.h"
 
+#include "msgchannel/workermsg.h"
 #include "trcfile/segyfields.h"
 #include "trcfile/tcsegyreaderex.h"
 
 #include <QFile>
 #include <QLibrary>
 
-namespace hdrtest {
+#include <cstdlib>
+#include <fstream>
+#include <iterator>
+
+namespace proctest {
+
+std::string Home() {
+    const char* h = std::getenv("GRAVIK_HOME");
+    return h ? h : "/tmp";
+}
+
+std::string Bytes(const std::string& path) {
+    std::ifstream f(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
 
 int CheckJob(const char* code, const QString& job) {
     QLibrary lib(QStringLiteral(GRAVIK_BIN_DIR "/ProcLib/") + code);
@@ -20,9 +35,59 @@ int CheckJob(const char* code, const QString& job) {
     return r;
 }
 
+SynthSpec OneRecord(int traces, int samples, TCFileFmt order, int format) {
+    SynthSpec synth;
+    synth.sources = 1;
+    synth.receivers = traces;
+    synth.samples = samples;
+    synth.order = order;
+    synth.format = format;
+    return synth;
+}
+
 QString WriteFixture(const QString& dir, const QString& name, const SynthSpec& synth) {
     const QString path = dir + "/" + name;
     return WriteSynthSegy(path.toStdString(), synth) == 0 ? path : QString();
+}
+
+TWorkerRun RunJob(TCWorkerHarness& owner, const char* code, const QString& job, unsigned index,
+                  const QString& input, const QString& output) {
+    QFile::remove(output);
+    if (!owner.SetJob(job))
+        return TWorkerRun();
+    return owner.Run(QString::fromLatin1(code), index, input, output);
+}
+
+::testing::AssertionResult EndedWith(const TWorkerRun& run, int result) {
+    if (run.finals != 1)
+        return ::testing::AssertionFailure() << run.finals << " final statuses";
+    if (run.result != result)
+        return ::testing::AssertionFailure() << "result " << run.result << ", expected " << result;
+    if (run.statuses.back() != SPV_STATUS_FINAL_BASE + unsigned(result))
+        return ::testing::AssertionFailure() << "a status came after the final one";
+    if (run.closedWithoutFinal)
+        return ::testing::AssertionFailure() << "the channel closed before the final status";
+    const int exitCode = result == 0 ? 0 : 1;
+    if (run.exitCode != exitCode)
+        return ::testing::AssertionFailure() << "exit status " << run.exitCode;
+    return ::testing::AssertionSuccess();
+}
+
+::testing::AssertionResult CleanRun(const TWorkerRun& run) {
+    const ::testing::AssertionResult ended = EndedWith(run, 0);
+    if (!ended)
+        return ended;
+    if (run.statuses.front() != 0)
+        return ::testing::AssertionFailure() << "first status " << run.statuses.front();
+    const std::vector<unsigned> p = run.Percents();
+    if (p.size() + 2 != run.statuses.size())
+        return ::testing::AssertionFailure() << "statuses besides start, percents and final";
+    for (size_t i = 1; i < p.size(); ++i)
+        if (p[i - 1] >= p[i])
+            return ::testing::AssertionFailure() << "percent " << p[i] << " after " << p[i - 1];
+    if (p.empty() || p.back() != 100)
+        return ::testing::AssertionFailure() << "no 100 percent";
+    return ::testing::AssertionSuccess();
 }
 
 namespace {
@@ -91,4 +156,4 @@ std::vector<int64_t> TraceWords(const QString& path, int index) {
     return values;
 }
 
-} // namespace hdrtest
+} // namespace proctest
