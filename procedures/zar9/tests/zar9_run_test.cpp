@@ -201,6 +201,33 @@ TEST(Zar9Run, ReceiverGathersNamedByAWordKeepTheOldNumber) {
     }
 }
 
+TEST(Zar9Run, EqualKeysKeepTheInputOrder) {
+    TCWorkerHarness owner;
+    // Source gathers by word 3 (shot number), ordered by the same word: every key inside a
+    // gather is equal, so the traces keep the order of the shuffled input.
+    ASSERT_TRUE(owner.SetJob("0,0,0,0;3,3;0"));
+    const std::string folder = Home() + "/ties";
+    std::filesystem::create_directory(folder);
+    const std::string in = WriteShuffled("ties.sgy", fmtUnix, 1);
+    TCSegyReaderEx ir;
+    ASSERT_EQ(0, ir.Open(in));
+    const std::string inBytes = Bytes(in);
+    ExpectCleanRun(owner.Run("zar9", 3, QString::fromStdString(in),
+                             QString::fromStdString(folder + "/t.sgy")));
+    EXPECT_EQ(4u, Listed(folder, "t#").size());
+    for (int shot = 1; shot <= 4; ++shot) {
+        SCOPED_TRACE(shot);
+        const auto traces = ReadOutput(folder + "/t#" + std::to_string(shot) + ".sgy", inBytes, ir);
+        ASSERT_EQ(24u, traces.size());
+        for (size_t j = 0; j < traces.size(); ++j) {
+            EXPECT_EQ(shot, traces[j].word[kShot]);
+            if (j > 0) {
+                EXPECT_LT(traces[j - 1].word[kPos], traces[j].word[kPos]);
+            }
+        }
+    }
+}
+
 TEST(Zar9Run, RefusedJobsWriteNothing) {
     TCWorkerHarness owner;
     const std::string in = WriteShuffled("refused.sgy", fmtUnix, 1);
