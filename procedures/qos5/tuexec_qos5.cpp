@@ -3,6 +3,7 @@
 #include "common/jobparse.h"
 #include "procbase/resultcodes.h"
 
+#include <algorithm>
 #include <cstring>
 
 TUExec_qos5::TUExec_qos5(unsigned index, void* window) : TUExec_base_mi(index, window) {}
@@ -48,6 +49,14 @@ void TUExec_qos5::OSetFileProps() {
     if (traces > job::kAllTraces)
         throw prc::kTooManyTraces;
     m_oTraceCount = traces;
+}
+
+void TUExec_qos5::ProcessTraces() {
+    const TUJobRec& p = m_job.Pieces()[size_t(m_job.Current())];
+    const int step = BlockTraces();
+    // In 64 bits: the last block may end at trace 2147483647.
+    for (std::int64_t first = p.first; first <= p.last; first += step)
+        ProcessBlock(int(first), int(std::min<std::int64_t>(step, p.last - first + 1)));
 }
 
 int TUExec_qos5::MapTraceIndex() {

@@ -16,6 +16,9 @@ public:
     bool CheckJobEx() override;
     // Throws 214 when the output would hold more than 2147483647 traces.
     void OSetFileProps() override;
+    // Reads only the current piece's traces A..B of its file, so a short piece of a long file
+    // costs its own traces, and every trace read counts for progress and the stop query.
+    void ProcessTraces() override;
     int MapTraceIndex() override;
     void ProcessSignal(int n) override;
     void EditFileHeader() override;

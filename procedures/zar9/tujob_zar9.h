@@ -27,6 +27,7 @@ struct TFImagRec {
     std::int32_t trace; // input trace number, from 1
     std::int32_t name;
 };
+static_assert(sizeof(TFImagRec) == 20, "the trace table holds 20 bytes per input trace");
 
 // One output file: a run of the sorted trace table.
 struct TUPlanRec {

@@ -95,6 +95,7 @@ void ExpectCleanRun(const TWorkerRun& run) {
     EXPECT_EQ(0, run.exitCode);
     EXPECT_EQ(1, run.finals);
     EXPECT_EQ(0, run.result);
+    EXPECT_FALSE(run.closedWithoutFinal);
     ASSERT_GE(run.statuses.size(), 3u);
     EXPECT_EQ(0u, run.statuses.front());
     EXPECT_EQ(1000u, run.statuses.back());

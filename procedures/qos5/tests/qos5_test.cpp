@@ -1,14 +1,18 @@
 // The merging job: its grammar through the plug-in's exported check entry (loaded with QLibrary
-// as the batch editor loads it), the run-time file list, and the output trace count.
+// as the batch editor loads it), the run-time file list, the output trace count, and the input
+// traces the executor reads.
 
 #include "procbase/resultcodes.h"
 #include "qos5/tuexec_qos5.h"
 #include "qos5/tujob_qos5.h"
+#include "segygen/segygen.h"
+#include "trcfile/tcsegyreaderex.h"
 
 #include <QLibrary>
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -120,4 +124,30 @@ TEST(Qos5Job, OutputTraceCountIsSummedIn64Bits) {
         }
         EXPECT_EQ(c.result, result);
     }
+}
+
+TEST(Qos5Exec, ReadsOnlyThePiecesTraces) {
+    // Records the input traces the engine reads, in order.
+    struct Probe : TUExec_qos5 {
+        using TUExec_qos5::TUExec_qos5;
+        std::vector<int> read;
+        int MapTraceIndex() override {
+            read.push_back(ITrace());
+            return TUExec_qos5::MapTraceIndex();
+        }
+    };
+    const char* home = std::getenv("GRAVIK_HOME");
+    const std::string folder = home ? home : "/tmp";
+    SynthSpec synth;
+    synth.sources = 2;
+    synth.receivers = 25;
+    synth.samples = 100;
+    ASSERT_EQ(0, WriteSynthSegy(folder + "/long.sgy", synth));
+    Probe exec(0, nullptr);
+    ASSERT_EQ(0, exec.Execute("", folder + "/pieces.sgy",
+                              "0;1:10-12;1:48-*|" + folder + "|long.sgy|unused.sgy"));
+    EXPECT_EQ((std::vector<int>{10, 11, 12, 48, 49, 50}), exec.read);
+    TCSegyReaderEx r;
+    ASSERT_EQ(0, r.Open(folder + "/pieces.sgy"));
+    EXPECT_EQ(6, r.Traces());
 }

@@ -47,6 +47,7 @@ void ExpectCleanRun(const TWorkerRun& run) {
     EXPECT_EQ(0, run.exitCode);
     EXPECT_EQ(1, run.finals);
     EXPECT_EQ(0, run.result);
+    EXPECT_FALSE(run.closedWithoutFinal);
     ASSERT_GE(run.statuses.size(), 3u);
     EXPECT_EQ(0u, run.statuses.front());
     EXPECT_EQ(1000u, run.statuses.back());
@@ -196,6 +197,33 @@ TEST(Zar9Run, ReceiverGathersNamedByAWordKeepTheOldNumber) {
             EXPECT_EQ(oldSeq, p.word[kRecv]) << "old number kept in word 3";
             EXPECT_EQ(Without(p.inHeader, {kSeq, kRecv}), Without(p.header, {kSeq, kRecv}));
             EXPECT_TRUE(p.inSamples == p.samples);
+        }
+    }
+}
+
+TEST(Zar9Run, EqualKeysKeepTheInputOrder) {
+    TCWorkerHarness owner;
+    // Source gathers by word 3 (shot number), ordered by the same word: every key inside a
+    // gather is equal, so the traces keep the order of the shuffled input.
+    ASSERT_TRUE(owner.SetJob("0,0,0,0;3,3;0"));
+    const std::string folder = Home() + "/ties";
+    std::filesystem::create_directory(folder);
+    const std::string in = WriteShuffled("ties.sgy", fmtUnix, 1);
+    TCSegyReaderEx ir;
+    ASSERT_EQ(0, ir.Open(in));
+    const std::string inBytes = Bytes(in);
+    ExpectCleanRun(owner.Run("zar9", 3, QString::fromStdString(in),
+                             QString::fromStdString(folder + "/t.sgy")));
+    EXPECT_EQ(4u, Listed(folder, "t#").size());
+    for (int shot = 1; shot <= 4; ++shot) {
+        SCOPED_TRACE(shot);
+        const auto traces = ReadOutput(folder + "/t#" + std::to_string(shot) + ".sgy", inBytes, ir);
+        ASSERT_EQ(24u, traces.size());
+        for (size_t j = 0; j < traces.size(); ++j) {
+            EXPECT_EQ(shot, traces[j].word[kShot]);
+            if (j > 0) {
+                EXPECT_LT(traces[j - 1].word[kPos], traces[j].word[kPos]);
+            }
         }
     }
 }
