@@ -4,7 +4,7 @@
 // here from the inputs.
 
 #include "procbase/resultcodes.h"
-#include "procrunner/testkit/tcworkerharness.h"
+#include "procrunner/testkit/proctestkit.h"
 #include "segygen/segygen.h"
 #include "trcfile/tcsegyreaderex.h"
 
@@ -19,17 +19,11 @@
 #include <string>
 #include <vector>
 
+using proctest::Bytes;
+using proctest::CleanRun;
+using proctest::Home;
+
 namespace {
-
-std::string Home() {
-    const char* h = std::getenv("GRAVIK_HOME");
-    return h ? h : "/tmp";
-}
-
-std::string Bytes(const std::string& path) {
-    std::ifstream f(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
 
 struct Piece {
     std::string path;
@@ -91,21 +85,6 @@ QString RuntimeJob(const std::string& job, const std::vector<std::string>& names
     return QString::fromStdString(text);
 }
 
-void ExpectCleanRun(const TWorkerRun& run) {
-    EXPECT_EQ(0, run.exitCode);
-    EXPECT_EQ(1, run.finals);
-    EXPECT_EQ(0, run.result);
-    EXPECT_FALSE(run.closedWithoutFinal);
-    ASSERT_GE(run.statuses.size(), 3u);
-    EXPECT_EQ(0u, run.statuses.front());
-    EXPECT_EQ(1000u, run.statuses.back());
-    const auto p = run.Percents();
-    ASSERT_FALSE(p.empty());
-    for (size_t i = 1; i < p.size(); ++i)
-        EXPECT_LT(p[i - 1], p[i]);
-    EXPECT_EQ(100u, p.back());
-}
-
 class Qos5Run : public ::testing::Test {
 protected:
     void SetUp() override { std::filesystem::create_directory(Home() + "/in"); }
@@ -138,8 +117,8 @@ TEST_F(Qos5Run, JoinsPiecesOfFilesWithDifferentTraceLengths) {
             SCOPED_TRACE(std::string(c.job) + " order " + std::to_string(order));
             const std::string out = Home() + "/out" + tag + ".sgy";
             ASSERT_TRUE(owner.SetJob(RuntimeJob(c.job, names)));
-            ExpectCleanRun(
-                owner.Run("qos5", index, QString::fromStdString(a), QString::fromStdString(out)));
+            EXPECT_TRUE(CleanRun(
+                owner.Run("qos5", index, QString::fromStdString(a), QString::fromStdString(out))));
             const std::string got = Bytes(out);
             const std::string want = Expected(c.pieces, c.samples, c.keep);
             EXPECT_EQ(want.size(), got.size());

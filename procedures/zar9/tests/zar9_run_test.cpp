@@ -2,7 +2,7 @@
 // test owner of the channel, splitting a shuffled file of shot records into gathers.
 
 #include "procbase/resultcodes.h"
-#include "procrunner/testkit/tcworkerharness.h"
+#include "procrunner/testkit/proctestkit.h"
 #include "segygen/segygen.h"
 #include "trcfile/tcsegyreaderex.h"
 
@@ -18,21 +18,15 @@
 #include <string>
 #include <vector>
 
+using proctest::Bytes;
+using proctest::CleanRun;
+using proctest::Home;
+
 namespace {
 
 // Field indexes: 0 position in the file as written (segygen; zar9 leaves it), 1 the word zar9
 // renumbers, 2 shot number, 3 receiver number (segygen) or the kept number ("+").
 constexpr int kPos = 0, kSeq = 1, kShot = 2, kRecv = 3;
-
-std::string Home() {
-    const char* h = std::getenv("GRAVIK_HOME");
-    return h ? h : "/tmp";
-}
-
-std::string Bytes(const std::string& path) {
-    std::ifstream f(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
 
 // Files of the folder whose names start with `prefix`, sorted.
 std::set<std::string> Listed(const std::string& folder, const std::string& prefix) {
@@ -41,21 +35,6 @@ std::set<std::string> Listed(const std::string& folder, const std::string& prefi
         if (e.path().filename().string().rfind(prefix, 0) == 0)
             names.insert(e.path().filename().string());
     return names;
-}
-
-void ExpectCleanRun(const TWorkerRun& run) {
-    EXPECT_EQ(0, run.exitCode);
-    EXPECT_EQ(1, run.finals);
-    EXPECT_EQ(0, run.result);
-    EXPECT_FALSE(run.closedWithoutFinal);
-    ASSERT_GE(run.statuses.size(), 3u);
-    EXPECT_EQ(0u, run.statuses.front());
-    EXPECT_EQ(1000u, run.statuses.back());
-    const auto p = run.Percents();
-    ASSERT_FALSE(p.empty());
-    for (size_t i = 1; i < p.size(); ++i)
-        EXPECT_LT(p[i - 1], p[i]);
-    EXPECT_EQ(100u, p.back());
 }
 
 // One output trace and the input trace it came from.
@@ -133,8 +112,8 @@ TEST(Zar9Run, SourceGathersByDistanceNumbered) {
         ASSERT_EQ(0, ir.Open(in));
         const std::string inBytes = Bytes(in);
 
-        ExpectCleanRun(owner.Run("zar9", index, QString::fromStdString(in),
-                                 QString::fromStdString(folder + "/shots.sgy")));
+        EXPECT_TRUE(CleanRun(owner.Run("zar9", index, QString::fromStdString(in),
+                                       QString::fromStdString(folder + "/shots.sgy"))));
         EXPECT_EQ(
             (std::set<std::string>{"shots#1.sgy", "shots#2.sgy", "shots#3.sgy", "shots#4.sgy"}),
             Listed(folder, ""));
@@ -179,8 +158,8 @@ TEST(Zar9Run, ReceiverGathersNamedByAWordKeepTheOldNumber) {
     TCSegyReaderEx ir;
     ASSERT_EQ(0, ir.Open(in));
     const std::string inBytes = Bytes(in);
-    ExpectCleanRun(owner.Run("zar9", 2, QString::fromStdString(in),
-                             QString::fromStdString(folder + "/r.segy")));
+    EXPECT_TRUE(CleanRun(owner.Run("zar9", 2, QString::fromStdString(in),
+                                   QString::fromStdString(folder + "/r.segy"))));
     EXPECT_EQ(24u, Listed(folder, "r#").size());
     for (int receiver = 1; receiver <= 24; ++receiver) {
         SCOPED_TRACE(receiver);
@@ -212,8 +191,8 @@ TEST(Zar9Run, EqualKeysKeepTheInputOrder) {
     TCSegyReaderEx ir;
     ASSERT_EQ(0, ir.Open(in));
     const std::string inBytes = Bytes(in);
-    ExpectCleanRun(owner.Run("zar9", 3, QString::fromStdString(in),
-                             QString::fromStdString(folder + "/t.sgy")));
+    EXPECT_TRUE(CleanRun(owner.Run("zar9", 3, QString::fromStdString(in),
+                                   QString::fromStdString(folder + "/t.sgy"))));
     EXPECT_EQ(4u, Listed(folder, "t#").size());
     for (int shot = 1; shot <= 4; ++shot) {
         SCOPED_TRACE(shot);
