@@ -127,6 +127,21 @@ TEST(SegyInfo, PlainFactsAndFailures) {
     EXPECT_NE(out.find("Число трасс в файле: 96\n"), std::string::npos) << out;
     EXPECT_NE(out.find("Интервал дискретизации,  мс: 2\n"), std::string::npos) << out;
 
+    ASSERT_EQ(RunSegyInfo(dir, "\"" + path + "\" --text --bin --traces 2-3 --samples"), 0);
+    const std::string all = Slurp(dir.File("out.txt"));
+    for (const char* part : {"\nC 1 SYNTHETIC SHOT RECORDS\n", "\n  7 SAMPLES_PER_TRACE", "\n#2\n",
+                             "\n#3\n  0 TRACE_SEQUENCE_LINE                3\n"})
+        EXPECT_NE(all.find(part), std::string::npos) << part << "\n" << all;
+    EXPECT_EQ(all.find("\n#4\n"), std::string::npos);
+
+    // A format code the reader does not know.
+    std::ifstream good(path, std::ios::binary);
+    std::vector<char> bytes((std::istreambuf_iterator<char>(good)),
+                            std::istreambuf_iterator<char>());
+    TCSegyReaderEx::SetWord(bytes.data() + 3200, 'B', trc::bf::kFormat, 4, true);
+    std::ofstream(dir.File("format4.sgy"), std::ios::binary)
+        .write(bytes.data(), std::streamsize(bytes.size()));
+
     struct Case {
         std::string args;
         int code;
@@ -136,6 +151,8 @@ TEST(SegyInfo, PlainFactsAndFailures) {
     const Case cases[] = {
         {"\"" + dir.File("short.sgy") + "\"", 1,
          "Ошибка 6 открытия файла: Файл слишком мал для файла SEG-Y.\n"},
+        {"\"" + dir.File("format4.sgy") + "\"", 1,
+         "Ошибка 12 открытия файла: Недопустимое значение слова заголовка файла.\n"},
         {"\"" + dir.File("missing.sgy") + "\"", 1,
          "Ошибка 1 открытия файла: Отказ ОС в открытии файла (отсутствует, нет прав доступа и "
          "пр)\n"},
