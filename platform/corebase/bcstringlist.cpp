@@ -65,9 +65,13 @@ bool BCStringList::SaveToFile(const QString& path, bool append) const {
 }
 
 void BCStringList::AddSection(const QString& name, const QStringList& lines) {
+    // The count must match the lines the file will hold, or every later section is misread.
+    QStringList fileLines;
+    for (const QString& line : lines)
+        fileLines.append(line.split(QLatin1Char('\n')));
     m_lines.append(name);
-    m_lines.append(QString::number(lines.size()));
-    m_lines.append(lines);
+    m_lines.append(QString::number(fileLines.size()));
+    m_lines.append(fileLines);
 }
 
 void BCStringList::AddSection(const QString& name, const QString& text) {

@@ -37,6 +37,7 @@ public:
     // Writes every line; with `append` the lines go after what the file holds.
     bool SaveToFile(const QString& path, bool append) const;
 
+    // An entry of `lines` that holds line ends is stored as the lines it holds.
     void AddSection(const QString& name, const QStringList& lines);
     void AddSection(const QString& name, const QString& text);
     // The lines of the first section called `name`; false (and `lines` emptied) when absent.

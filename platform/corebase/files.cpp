@@ -7,12 +7,31 @@
 
 #include <algorithm>
 
+namespace {
+
+// Only "*" and "?" are special, as in Windows masks: brackets and the rest match themselves
+// (Qt's own wildcard syntax would take "[1]" for a character class).
+QRegularExpression MaskPattern(const QString& nameMask) {
+    QString rx;
+    for (const QChar c : nameMask) {
+        if (c == QLatin1Char('*'))
+            rx += QStringLiteral(".*");
+        else if (c == QLatin1Char('?'))
+            rx += QLatin1Char('.');
+        else
+            rx += QRegularExpression::escape(QString(c));
+    }
+    return QRegularExpression(QRegularExpression::anchoredPattern(rx),
+                              QRegularExpression::CaseInsensitiveOption |
+                                  QRegularExpression::DotMatchesEverythingOption);
+}
+
+} // namespace
+
 int F_AppendFileList(const QString& mask, QStringList& list, bool fullPaths) {
     const QFileInfo maskInfo(mask);
     const QDir dir = maskInfo.dir();
-    const QRegularExpression pattern(
-        QRegularExpression::wildcardToRegularExpression(maskInfo.fileName()),
-        QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpression pattern = MaskPattern(maskInfo.fileName());
     QStringList names;
     for (const QString& name : dir.entryList(QDir::Files | QDir::Hidden | QDir::System))
         if (pattern.match(name).hasMatch())
@@ -38,7 +57,9 @@ bool F_ClearDirectory(const QString& folder) {
     return ok;
 }
 
-QString F_GetMyComputerFolder() { return QDir::homePath(); }
+QString F_GetMyComputerFolder() {
+    return QDir::homePath();
+}
 
 bool F_OpenAsciiDoc(const QString& path) {
     return QProcess::startDetached(QStringLiteral("xdg-open"), {path});

@@ -87,13 +87,11 @@ std::vector<long long> Words(const TCSegyReaderEx& r, char kind) {
     return words;
 }
 
-void PrintWords(std::string& out, const TCSegyReaderEx& r, char kind) {
+void PrintWords(std::string& out, const std::vector<long long>& words, char kind) {
     const trc::FieldDef* fields = kind == 'B' ? trc::kBinFields : trc::kTraceFields;
-    const int n = kind == 'B' ? trc::kBinFieldCount : trc::kTraceFieldCount;
-    for (int i = 0; i < n; ++i) {
+    for (size_t i = 0; i < words.size(); ++i) {
         char buf[128];
-        std::snprintf(buf, sizeof buf, "%3d %-34s %lld\n", i, fields[i].name,
-                      (long long)r.HdrWord(kind, i));
+        std::snprintf(buf, sizeof buf, "%3d %-34s %lld\n", int(i), fields[i].name, words[i]);
         out += buf;
     }
 }
@@ -211,14 +209,14 @@ int Run(const std::vector<std::string>& args, std::string& out, std::string& err
     }
     if (o.bin) {
         out += "\n";
-        PrintWords(out, reader, 'B');
+        PrintWords(out, Words(reader, 'B'), 'B');
     }
-    for (int t = o.first; t >= 1 && t <= o.last; ++t) {
-        out += "\n#" + std::to_string(t) + "\n";
-        reader.SetTrace(t);
-        PrintWords(out, reader, 'T');
+    // Traces were read once above; printing uses what was read.
+    for (size_t k = 0; k < headers.size(); ++k) {
+        out += "\n#" + std::to_string(o.first + int(k)) + "\n";
+        PrintWords(out, headers[k], 'T');
         if (o.samples) {
-            const std::vector<float>& s = samples[size_t(t - o.first)];
+            const std::vector<float>& s = samples[k];
             for (size_t i = 0; i < s.size(); ++i)
                 out += Number(s[i]) + (i + 1 == s.size() || i % 10 == 9 ? "\n" : " ");
         }

@@ -182,3 +182,37 @@ TEST(SegyBigFile, SparseFileOver4GiB) {
     r.ReadRawTraces(kTraces, 1, raw.data());
     EXPECT_EQ(TCSegyReaderEx::GetWord(raw.data(), 'T', trc::tf::kSeqFile, true), kTraces);
 }
+
+TEST(SegyBigFile, TraceCountLimitOnSparseFiles) {
+    // One int8 sample: 241-byte traces. 2147483647 traces open, one more is too many.
+    TempDir dir;
+    const std::string path = dir.File("huge.sgy");
+    std::vector<unsigned char> hdr(3600, 0);
+    SetBinWord(hdr, trc::bf::kSampleInterval, 1000, true);
+    SetBinWord(hdr, trc::bf::kSamples, 1, true);
+    SetBinWord(hdr, trc::bf::kFormat, 8, true);
+    WriteBytes(path, hdr);
+    struct Case {
+        int64_t traces;
+        int code;
+    };
+    for (const Case c : {Case{2147483647, 0}, Case{2147483648LL, trc::kErrTraceCount}}) {
+        std::error_code ec;
+        std::filesystem::resize_file(path, uint64_t(3600 + 241 * c.traces), ec);
+        if (ec)
+            GTEST_SKIP() << "no sparse files of 500 GiB here: " << ec.message();
+        TCSegyFilerUx f;
+        EXPECT_EQ(f.Open(path), c.code) << c.traces;
+        if (c.code == 0) {
+            EXPECT_EQ(f.Traces(), 2147483647);
+            f.SetTrace(f.Traces());
+            EXPECT_EQ(f.SampAsFloat(0), 0.0f);
+        }
+        std::vector<TCWordRec> keys;
+        EXPECT_EQ(f.OpenTest(path, fmtUnix), c.code);
+        f.GetKeyInfo(keys);
+        ASSERT_EQ(keys.size(), 7u);
+        EXPECT_EQ(keys[6].valid, c.code == 0 ? 1 : 0) << c.traces;
+        EXPECT_EQ(keys[6].value, 2147483647);
+    }
+}

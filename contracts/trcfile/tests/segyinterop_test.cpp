@@ -1,8 +1,8 @@
 // Interop with segyio: files segyio writes read the same here, and files written here read the
 // same in segyio (trace count, facts, every trace header word, every sample).
-// segyio 1.8.3 writes little-endian int16/int8 samples wrongly and decodes every textual header
-// as EBCDIC, so those cases are left out; its int8 files have a wrong size, so only files
-// written here are checked for format 8.
+// segyio 1.8.3 writes little-endian int16/int8 samples wrongly (it reads them right) and decodes
+// every textual header as EBCDIC, so those cases are left out; its int8 files have a wrong size,
+// so only files written here are checked for format 8.
 
 #include "segygen/segygen.h"
 #include "trcfile/segyfields.h"
@@ -94,6 +94,8 @@ TEST_P(SegyioInterop, FileWrittenBySegyioReadsTheSame) {
     const Variant v = GetParam();
     if (v.format == 8)
         GTEST_SKIP() << "segyio 1.8.3 writes int8 files with a wrong size";
+    if (v.format == 3 && !v.big)
+        GTEST_SKIP() << "segyio 1.8.3 writes little-endian int16 samples wrongly";
     TempDir dir;
     const std::string path = dir.File("segyio.sgy");
     ASSERT_TRUE(RunPeer("make \"" + path + "\" " + std::to_string(v.format) + " " + Endian(v.big),
@@ -117,10 +119,45 @@ TEST_P(SegyioInterop, FileWrittenHereReadsTheSameInSegyio) {
     ExpectSameAsSegyio(dir, path, v.big);
 }
 
+// Only EBCDIC blocks: segyio decodes ASCII blocks as EBCDIC too.
+TEST(SegyioInteropText, EbcdicBlocksWrittenHereReadTheSameInSegyio) {
+    for (bool big : {true, false}) {
+        SCOPED_TRACE(Endian(big));
+        TempDir dir;
+        const std::string path = dir.File("text.sgy");
+        SynthSpec synth;
+        synth.sources = 1;
+        synth.receivers = 2;
+        synth.samples = 8;
+        synth.order = big ? fmtUnix : fmtWindows;
+        synth.text = 1;
+        synth.extBlocks = 2;
+        ASSERT_EQ(WriteSynthSegy(path, synth), 0);
+        ASSERT_TRUE(RunPeer("text \"" + path + "\" " + Endian(big), dir.File("text.txt")));
+
+        std::ifstream peer(dir.File("text.txt"));
+        TCSegyReaderEx r;
+        ASSERT_EQ(r.Open(path), 0);
+        std::vector<std::string> lines;
+        for (int block = 0; block <= 2; ++block) {
+            r.GetTextList(lines, block);
+            ASSERT_EQ(lines.size(), 40u);
+            for (int i = 0; i < 40; ++i) {
+                std::string line;
+                ASSERT_TRUE(std::getline(peer, line)) << "block " << block << " line " << i;
+                EXPECT_EQ(lines[size_t(i)], line) << "block " << block << " line " << i;
+            }
+        }
+        std::string extra;
+        EXPECT_FALSE(std::getline(peer, extra)) << extra;
+    }
+}
+
 INSTANTIATE_TEST_SUITE_P(Formats, SegyioInterop,
                          testing::Values(Variant{1, true}, Variant{2, true}, Variant{3, true},
                                          Variant{5, true}, Variant{8, true}, Variant{1, false},
-                                         Variant{2, false}, Variant{5, false}),
+                                         Variant{2, false}, Variant{3, false}, Variant{5, false},
+                                         Variant{8, false}),
                          [](const testing::TestParamInfo<Variant>& i) {
                              return "f" + std::to_string(i.param.format) + Endian(i.param.big);
                          });

@@ -4,6 +4,8 @@ make PATH FORMAT ENDIAN   segyio writes (not format 8, whose files segyio 1.8.3 
                           wrong size) 12 traces of 50 samples with set header words
 dump PATH ENDIAN          prints what segyio reads: facts, then per trace one line of every
                           trace header word (by byte position) and one line of samples
+text PATH ENDIAN          prints the 40 lines of every textual block as segyio decodes them
+                          (always as EBCDIC), trailing blanks cut
 """
 import sys
 
@@ -59,8 +61,18 @@ def dump(path, endian):
             print("s", *["%.9g" % v for v in f.trace[t]])
 
 
+def text(path, endian):
+    with segyio.open(path, ignore_geometry=True, endian=endian) as f:
+        for block in f.text:
+            data = bytes(block).decode("latin-1")
+            for line in range(40):
+                print(data[80 * line:80 * line + 80].rstrip(" "))
+
+
 if __name__ == "__main__":
     if sys.argv[1] == "make":
         make(sys.argv[2], int(sys.argv[3]), sys.argv[4])
+    elif sys.argv[1] == "text":
+        text(sys.argv[2], sys.argv[3])
     else:
         dump(sys.argv[2], sys.argv[3])

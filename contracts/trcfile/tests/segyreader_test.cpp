@@ -194,6 +194,10 @@ TEST(SegyFiler, OutputWithItsOwnSampleCountAndEditedHeaders) {
         f.OSetHeader(trace.data(), 'T');
         f.OSetHdrWord(trc::tf::kSeqLine, 1000 + n);
         f.OSetHdrWord(trc::tf::kSampleCount, 60);
+        if (n == 14)
+            f.OSetHdrWord(trc::tf::kYear, 0); // an unset date
+        if (n == 15)
+            f.OSetHdrWord(trc::tf::kDayOfYear, 0);
         ASSERT_EQ(f.OWriteTraces(trace.data(), 1), 0);
     }
     ASSERT_EQ(f.OClose(), 0);
@@ -203,7 +207,12 @@ TEST(SegyFiler, OutputWithItsOwnSampleCountAndEditedHeaders) {
     EXPECT_FALSE(r.BigEndian());
     EXPECT_EQ(r.Samples(), 60);
     EXPECT_EQ(r.Traces(), 15);
+    r.SetTrace(13);
+    EXPECT_NEAR(r.TraceTime(), 45391 + (10 * 3600 + 60) / 86400.0, 1e-9);
+    r.SetTrace(14);
+    EXPECT_EQ(r.TraceTime(), 0.0);
     r.SetTrace(15);
+    EXPECT_EQ(r.TraceTime(), 0.0);
     EXPECT_EQ(r.HdrWord('T', trc::tf::kSeqLine), 1015);
     const std::vector<float> expect = SynthTrace(synth, 2, 4);
     for (int i = 0; i < 60; ++i)

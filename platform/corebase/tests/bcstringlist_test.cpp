@@ -46,6 +46,16 @@ TEST(BCStringList, SectionsKeepNamesOrderAndEveryLine) {
     EXPECT_EQ(text, "1,2,3;4");
 }
 
+TEST(BCStringList, EntryWithLineEndsDoesNotShiftLaterSections) {
+    BCStringList list;
+    list.AddSection("[A]", QStringList{"x\ny", "z"});
+    list.AddSection("[B]", QStringList{"b"});
+    bool found = false;
+    EXPECT_EQ(readBack(list, "[A]", &found), (QStringList{"x", "y", "z"}));
+    EXPECT_EQ(readBack(list, "[B]", &found), QStringList{"b"});
+    EXPECT_TRUE(found);
+}
+
 TEST(BCStringList, DamagedSectionFileGivesWhatItHolds) {
     BCStringList list;
     list.Add("[A]");
@@ -81,9 +91,12 @@ TEST(BCStringList, EditAndFind) {
         int expected;
     };
     const Case cases[] = {
-        {"/DATA/ONE.SGY", 0, false, false, 1}, {"/DATA/ONE.SGY", 0, true, false, -1},
-        {"two", 0, false, true, 2},            {"two", 0, false, false, -1},
-        {"/data/zero.sgy", 1, false, false, -1}, {".sgy", 2, true, true, 2},
+        {"/DATA/ONE.SGY", 0, false, false, 1},
+        {"/DATA/ONE.SGY", 0, true, false, -1},
+        {"two", 0, false, true, 2},
+        {"two", 0, false, false, -1},
+        {"/data/zero.sgy", 1, false, false, -1},
+        {".sgy", 2, true, true, 2},
     };
     for (const Case& c : cases)
         EXPECT_EQ(list.FindPartial(c.text, c.from, c.caseSensitive, c.partial), c.expected)

@@ -17,13 +17,31 @@ void touch(const QString& path) {
 
 TEST(Files, MaskMatchesCaseInsensitivelyAndSorts) {
     QTemporaryDir dir;
-    for (const char* name : {"b.sgy", "a.SGY", "c.Sgy", "d.sgy.bak", "e.txt", "f1.sgy", "f22.sgy"})
+    for (const char* name : {"b.sgy", "a.SGY", "c.Sgy", "d.sgy.bak", "e.txt", "f1.sgy", "f22.sgy",
+                             "g[1].SGY", "g1.sgy"})
         touch(dir.filePath(name));
     QDir(dir.path()).mkdir("sub.sgy");
 
     QStringList names;
-    EXPECT_EQ(F_AppendFileList(dir.filePath("*.sgy"), names, false), 5);
-    EXPECT_EQ(names, (QStringList{"a.SGY", "b.sgy", "c.Sgy", "f1.sgy", "f22.sgy"}));
+    EXPECT_EQ(F_AppendFileList(dir.filePath("*.sgy"), names, false), 7);
+    EXPECT_EQ(names,
+              (QStringList{"a.SGY", "b.sgy", "c.Sgy", "f1.sgy", "f22.sgy", "g1.sgy", "g[1].SGY"}));
+
+    // Brackets are plain characters of a name, not a character class.
+    struct Case {
+        const char* mask;
+        QStringList names;
+    };
+    const Case cases[] = {
+        {"G[1].sgy", {"g[1].SGY"}}, {"g?.SGY", {"g1.sgy"}},
+        {"*[*", {"g[1].SGY"}},      {"?.sgy", {"a.SGY", "b.sgy", "c.Sgy"}},
+        {"*.sgy.*", {"d.sgy.bak"}}, {"b.sg", {}},
+    };
+    for (const Case& c : cases) {
+        QStringList got;
+        EXPECT_EQ(F_AppendFileList(dir.filePath(c.mask), got, false), c.names.size()) << c.mask;
+        EXPECT_EQ(got, c.names) << c.mask;
+    }
 
     QStringList one;
     one.append("kept");

@@ -40,12 +40,17 @@ std::string Slurp(const std::string& path) {
     return s.str();
 }
 
-// Runs segyinfo with `args`; stdout and stderr land in files of `dir`; returns the exit code.
-int RunSegyInfo(const Folder& dir, const std::string& args) {
-    const std::string cmd = std::string(GRAVIK_BIN_DIR) + "/segyinfo " + args + " > \"" +
+// Runs a program of the bin folder with `args`; stdout and stderr land in files of `dir`;
+// returns the exit code.
+int RunTool(const Folder& dir, const std::string& program, const std::string& args) {
+    const std::string cmd = std::string(GRAVIK_BIN_DIR) + "/" + program + " " + args + " > \"" +
                             dir.File("out.txt") + "\" 2> \"" + dir.File("err.txt") + "\"";
     const int status = std::system(cmd.c_str());
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+int RunSegyInfo(const Folder& dir, const std::string& args) {
+    return RunTool(dir, "segyinfo", args);
 }
 
 } // namespace
@@ -127,6 +132,21 @@ TEST(SegyInfo, PlainFactsAndFailures) {
     EXPECT_NE(out.find("Число трасс в файле: 96\n"), std::string::npos) << out;
     EXPECT_NE(out.find("Интервал дискретизации,  мс: 2\n"), std::string::npos) << out;
 
+    ASSERT_EQ(RunSegyInfo(dir, "\"" + path + "\" --text --bin --traces 2-3 --samples"), 0);
+    const std::string all = Slurp(dir.File("out.txt"));
+    for (const char* part : {"\nC 1 SYNTHETIC SHOT RECORDS\n", "\n  7 SAMPLES_PER_TRACE", "\n#2\n",
+                             "\n#3\n  0 TRACE_SEQUENCE_LINE                3\n"})
+        EXPECT_NE(all.find(part), std::string::npos) << part << "\n" << all;
+    EXPECT_EQ(all.find("\n#4\n"), std::string::npos);
+
+    // A format code the reader does not know.
+    std::ifstream good(path, std::ios::binary);
+    std::vector<char> bytes((std::istreambuf_iterator<char>(good)),
+                            std::istreambuf_iterator<char>());
+    TCSegyReaderEx::SetWord(bytes.data() + 3200, 'B', trc::bf::kFormat, 4, true);
+    std::ofstream(dir.File("format4.sgy"), std::ios::binary)
+        .write(bytes.data(), std::streamsize(bytes.size()));
+
     struct Case {
         std::string args;
         int code;
@@ -136,6 +156,8 @@ TEST(SegyInfo, PlainFactsAndFailures) {
     const Case cases[] = {
         {"\"" + dir.File("short.sgy") + "\"", 1,
          "Ошибка 6 открытия файла: Файл слишком мал для файла SEG-Y.\n"},
+        {"\"" + dir.File("format4.sgy") + "\"", 1,
+         "Ошибка 12 открытия файла: Недопустимое значение слова заголовка файла.\n"},
         {"\"" + dir.File("missing.sgy") + "\"", 1,
          "Ошибка 1 открытия файла: Отказ ОС в открытии файла (отсутствует, нет прав доступа и "
          "пр)\n"},
@@ -153,4 +175,43 @@ TEST(SegyInfo, PlainFactsAndFailures) {
             EXPECT_NE(err.find("segyinfo"), std::string::npos) << c.args; // the usage text
         EXPECT_TRUE(Slurp(dir.File("out.txt")).empty()) << c.args;
     }
+}
+
+TEST(SegyGen, CommandWritesTheFileItIsAskedFor) {
+    Folder dir;
+    const std::string path = dir.File("gen.sgy");
+    ASSERT_EQ(RunTool(dir, "segygen",
+                      "\"" + path +
+                          "\" --sources 2 --receivers 3 --samples 16 --interval 1000 --format 8"
+                          " --order little --ext 1 --text ebcdic --shuffle 7"),
+              0)
+        << Slurp(dir.File("err.txt"));
+    SynthSpec synth;
+    synth.sources = 2;
+    synth.receivers = 3;
+    synth.samples = 16;
+    synth.intervalUs = 1000;
+    synth.format = 8;
+    synth.order = fmtWindows;
+    synth.extBlocks = 1;
+    synth.text = 1;
+    synth.shuffle = true;
+    synth.seed = 7;
+    const std::string same = dir.File("same.sgy");
+    ASSERT_EQ(WriteSynthSegy(same, synth), 0);
+    EXPECT_EQ(Slurp(path), Slurp(same));
+
+    ASSERT_EQ(RunSegyInfo(dir, "\"" + path + "\" --json"), 0);
+    const std::string json = Slurp(dir.File("out.txt"));
+    for (const char* part :
+         {"\"traces\":6,", "\"samples\":16,", "\"interval_us\":1000,", "\"format\":8,",
+          "\"byte_order\":\"little\",", "\"extended_text_blocks\":1,"})
+        EXPECT_NE(json.find(part), std::string::npos) << part << " in " << json;
+
+    for (const char* args : {"", "--samples 5", "x.sgy --format 4", "x.sgy --samples 1x",
+                             "x.sgy --order middle", "x.sgy --sources"}) {
+        EXPECT_EQ(RunTool(dir, "segygen", args), 2) << args;
+        EXPECT_FALSE(Slurp(dir.File("err.txt")).empty()) << args;
+    }
+    EXPECT_EQ(RunTool(dir, "segygen", "\"" + dir.File("no/such/folder.sgy") + "\""), 1);
 }
