@@ -4,13 +4,13 @@
 #include "trcfile/segyfields.h"
 #include "trcfile/trcerrors.h"
 
+#include "filetimes/filetimes.h"
+
 #include <algorithm>
-#include <chrono>
 #include <climits>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <system_error>
 
 namespace {
 
@@ -304,23 +304,12 @@ void TCSegyReaderEx::GetFileInfo(std::vector<std::string>& list) const {
     if (!IsOpen())
         return;
     namespace fs = std::filesystem;
-    std::string modified;
-    std::error_code ec;
-    const auto ft = fs::last_write_time(fs::u8path(FileName()), ec);
-    if (!ec) {
-        // The file clock's epoch is unspecified in C++17: carry the time over by the clocks'
-        // present difference.
-        const auto sys = std::chrono::system_clock::now() +
-                         std::chrono::duration_cast<std::chrono::system_clock::duration>(
-                             ft - fs::file_time_type::clock::now());
-        modified = FormatUtc(
-            std::chrono::duration_cast<std::chrono::seconds>(sys.time_since_epoch()).count());
-    }
+    const TFileTimes times = F_GetFileTimes(FileName());
     const int64_t rev = GetWord(m_bin, 'B', trc::bf::kRevision, m_big);
     list.push_back(fs::u8path(FileName()).filename().u8string());
     list.push_back(std::to_string(FileSize()));
-    list.push_back(std::string()); // creation time: not kept by every file system
-    list.push_back(modified);
+    list.push_back(times.hasCreated ? FormatUtc(times.created) : std::string());
+    list.push_back(times.hasModified ? FormatUtc(times.modified) : std::string());
     list.push_back("SEG-Y rev " + std::to_string(rev >> 8) +
                    (m_big ? ", Unix/Linux (big-endian)" : ", Windows (little-endian)"));
     list.push_back(std::to_string(m_extBlocks));
