@@ -127,14 +127,17 @@ void TUFileList::StartInitial() {
 void TUFileList::StartNext() {
     const int i = ++m_lastStarted;
     TUFileRec& rec = m_recs[i];
+    const int core = m_concurrency ? m_concurrency->Assign() : -1;
     CP_ProcInfo info;
-    if (!CP_CreateProc(CommandLine(i), info)) {
+    if (!CP_CreateProc(CommandLine(i), info, core)) {
+        if (m_concurrency)
+            m_concurrency->Release(core);
         if (m_poster)
             m_poster(i, 1000 + StartFailed);
         return;
     }
     rec.hProcess = info;
-    rec.core = qint16(m_concurrency ? m_concurrency->Assign(info) : -1);
+    rec.core = qint16(core);
 }
 
 bool TUFileList::WorkerFinished(int index) {
