@@ -1,70 +1,20 @@
 // The batch run scheduler with real worker processes over the real channel. The workers are
 // the stand-in of fakeworker.cpp, told by their input file what to do.
 
-#include "apptools/appfolders.h"
-#include "core/tcconcurrency.h"
-#include "core/tubatchrun.h"
-#include "core/tufilelist.h"
-#include "corebase/process.h"
-#include "msgchannel/tcmsgserver.h"
-#include "recordinganswerer.h"
+#include "batchfixture.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
-#include <QTemporaryDir>
-#include <QTimer>
-
-#include "qtprint.h"
-
-#include <gtest/gtest.h>
-
-#include <functional>
 
 namespace {
-
-QCoreApplication* application() {
-    static int argc = 1;
-    static char name[] = "batchrun_sched_test";
-    static char* argv[] = {name, nullptr};
-    static QCoreApplication* app = new QCoreApplication(argc, argv);
-    return app;
-}
-
-// Runs the event loop until `done` holds; false when it did not within a minute.
-bool runUntil(const std::function<bool()>& done) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > 60000)
-            return false;
-        QEventLoop loop;
-        QTimer::singleShot(20, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
 
 QString readAll(const QString& path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? QString::fromUtf8(f.readAll()) : QString();
 }
 
-class SchedulerTest : public ::testing::Test {
+class SchedulerTest : public BatchFixture {
 protected:
-    void SetUp() override {
-        application();
-        KT_SetAppDir(TEST_APP_DIR);
-        in = dir.path() + "/in";
-        out = dir.path() + "/out";
-        QDir().mkpath(in);
-        QDir().mkpath(out);
-        ASSERT_TRUE(channel.Open());
-        run = std::make_unique<TUBatchRun>(files, concurrency, channel, answerer);
-        QObject::connect(run.get(), &TUBatchRun::finished, [this] { ended = true; });
-    }
+    SchedulerTest() : BatchFixture(TEST_APP_DIR) {}
 
     // One input file per script line, named f0.sgy, f1.sgy, ...
     void makeInputs(const QStringList& scripts) {
@@ -86,21 +36,6 @@ protected:
         r.workers = workers;
         return r;
     }
-
-    bool startAndFinish(const TUBatchRun::Request& r) {
-        ended = false;
-        return run->Start(r) == 0 && runUntil([this] { return ended; });
-    }
-
-    QTemporaryDir dir;
-    QString in;
-    QString out;
-    TUFileList files;
-    TCConcurrency concurrency{CP_ProcessorCount()};
-    TCMsgServer channel;
-    RecordingAnswerer answerer;
-    std::unique_ptr<TUBatchRun> run;
-    bool ended = false;
 };
 
 } // namespace
