@@ -102,6 +102,31 @@ QString TUFileList::OutputName(const QString& name, const QString& prefix, const
     return out;
 }
 
+bool TUFileList::NameCharAllowed(QChar c, bool affix) {
+    static const QString never = QStringLiteral("/:\\\"<>| ");
+    static const QString notInAffix = QStringLiteral("*?.");
+    return !never.contains(c) && !(affix && notInAffix.contains(c));
+}
+
+int TUFileList::CheckMask(const QString& mask) {
+    for (QChar c : mask)
+        if (!NameCharAllowed(c, false))
+            return -1;
+    if (mask.count(QLatin1Char('.')) > 1)
+        return -1;
+    if (!mask.contains(QLatin1Char('.')))
+        return 68;
+    const QString extension = S_After(mask, QLatin1Char('.'));
+    return extension.contains(QLatin1Char('*')) || extension.contains(QLatin1Char('?')) ? 69 : 0;
+}
+
+bool TUFileList::CheckAffix(const QString& text) {
+    for (QChar c : text)
+        if (!NameCharAllowed(c, true))
+            return false;
+    return true;
+}
+
 void TUFileList::StartBatch(const QString& code, const QString& inputFolder,
                             const QString& outputFolder, const QString& prefix,
                             const QString& suffix, int workers, bool singleRun,

@@ -203,6 +203,22 @@ TEST_F(BatchRunTest, RefusedStartsExitWith2AndTheEditorsMessage) {
                                << "1",
          "--fast"},
         {"missing value", base("tva3", "1:1-5") << "--mask", "--mask"},
+        {"prefix leaving the folder",
+         base("tva3", "1:1-5") << "--prefix"
+                               << "../x",
+         "Недопустимый префикс или суффикс имени файла: ../x"},
+        {"suffix with a dot",
+         base("tva3", "1:1-5") << "--suffix"
+                               << ".v2",
+         "Недопустимый префикс или суффикс"},
+        {"mask in another folder",
+         base("tva3", "1:1-5") << "--mask"
+                               << "../*.sgy",
+         "Недопустимая маска имени файла"},
+        {"mask without extension",
+         base("tva3", "1:1-5") << "--mask"
+                               << "shot*",
+         "Маска должна иметь расширение."},
     };
     for (const Case& c : cases) {
         const Result r = run(c.args);
