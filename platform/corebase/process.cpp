@@ -81,7 +81,10 @@ bool CP_CreateProc(const QString& commandLine, CP_ProcInfo& info, int processor)
         return false;
     }
     if (pid == 0) {
-        // Only async-signal-safe calls between fork and exec.
+        // Only async-signal-safe calls between fork and exec. A group of its own keeps a
+        // Ctrl+C typed at the starter's terminal from killing the process behind the
+        // starter's back: the starter decides how its workers stop.
+        setpgid(0, 0);
         if (processor < 0 || sched_setaffinity(0, sizeof(one), &one) == 0)
             execv(argv[0], argv.data());
         const int error = errno;

@@ -15,8 +15,9 @@ struct CP_ProcInfo {
 QStringList CP_SplitCommandLine(const QString& commandLine);
 // Starts the command line; the program is its first argument. With `processor` >= 0 the new
 // process is bound to that logical processor before its program runs, so it never runs
-// unbound. False when it cannot start (missing or not executable program, a processor outside
-// 0 .. CP_ProcessorCount() - 1).
+// unbound. The process leads a process group of its own, so signals sent to the starter's
+// group (a Ctrl+C at its terminal) do not reach it. False when it cannot start (missing or not
+// executable program, a processor outside 0 .. CP_ProcessorCount() - 1).
 bool CP_CreateProc(const QString& commandLine, CP_ProcInfo& info, int processor = -1);
 // Binds a running process to one logical processor. Logical processors are numbered
 // 0 .. CP_ProcessorCount() - 1 over the processors this process may run on.

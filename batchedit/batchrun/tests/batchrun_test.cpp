@@ -10,6 +10,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <signal.h>
+#include <unistd.h>
+
 #include "../../core/tests/qtprint.h"
 
 #include <gtest/gtest.h>
@@ -276,9 +279,14 @@ protected:
 
     // Starts the run with one worker and waits until the first file has begun.
     void startOne(QProcess& p, QByteArray& seen) {
+        // In a group of its own, as a program started at a terminal.
+        p.setChildProcessModifier([] { ::setpgid(0, 0); });
         start(p, {"--proc", "tst1", "--in", in, "--out", out, "--workers", "1"}, app + "/batchrun");
         ASSERT_TRUE(waitForText(p, QString::fromUtf8("f0.sgy: начат"), seen));
     }
+
+    // Ctrl+C at a terminal: SIGINT to the whole group of the program in front.
+    static void interrupt(QProcess& p) { ::kill(-pid_t(p.processId()), SIGINT); }
 
     Result finishSeen(QProcess& p, const QByteArray& seen) {
         Result r = finish(p);
@@ -291,14 +299,14 @@ protected:
 
 } // namespace
 
-// Ctrl+C (or SIGTERM, which QProcess sends) once: no new file starts, the started one is asked
-// to stop and ends.
+// Ctrl+C once: no new file starts, the started one is asked to stop and ends (the workers do
+// not get the Ctrl+C themselves).
 TEST_F(FakeWorkerRunTest, FirstInterruptStopsSoftly) {
     makeInputs({"stoppable", "stoppable", "stoppable"});
     QProcess p;
     QByteArray seen;
     startOne(p, seen);
-    p.terminate();
+    interrupt(p);
     const Result r = finishSeen(p, seen);
     EXPECT_EQ(r.exitCode, 1) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains(QString::fromUtf8("Мягкая остановка")));
@@ -314,10 +322,10 @@ TEST_F(FakeWorkerRunTest, SecondInterruptStopsHard) {
     QProcess p;
     QByteArray seen;
     startOne(p, seen);
-    p.terminate();
+    interrupt(p);
     // Signals sent together merge into one; the second goes after the soft stop is seen.
     ASSERT_TRUE(waitForText(p, QString::fromUtf8("Мягкая остановка"), seen));
-    p.terminate();
+    interrupt(p);
     const Result r = finishSeen(p, seen);
     EXPECT_EQ(r.exitCode, 1) << r.out.toStdString();
     EXPECT_TRUE(r.out.contains(QString::fromUtf8("Жесткая остановка")));

@@ -41,7 +41,7 @@ TEST(Process, StartBindKillReap) {
     EXPECT_GE(CP_ProcessorCount(), 1);
 }
 
-TEST(Process, BoundBeforeItsProgramRuns) {
+TEST(Process, BoundAndGroupedBeforeItsProgramRuns) {
     // The program reads its processor list as its very first act: it must already be one
     // processor, not the whole machine.
     QTemporaryDir dir;
@@ -56,6 +56,15 @@ TEST(Process, BoundBeforeItsProgramRuns) {
     const QByteArray cpus = f.readAll().mid(18).trimmed();
     EXPECT_FALSE(cpus.isEmpty());
     EXPECT_FALSE(cpus.contains('-') || cpus.contains(',')) << cpus.constData();
+
+    // It leads a process group of its own: field 5 of its stat is its group.
+    ASSERT_TRUE(
+        CP_CreateProc("/bin/sh -c \"cut -d' ' -f5 /proc/self/stat > '" + list + "'\"", info));
+    const qint64 pid = info.pid;
+    EXPECT_EQ(waitExit(info), 0);
+    f.close();
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll().trimmed().toLongLong(), pid);
 
     EXPECT_FALSE(CP_CreateProc("/bin/true", info, last + 1));
     EXPECT_FALSE(CP_CreateProc("\"/nonexistent/program\"", info, 0));
