@@ -127,6 +127,9 @@ TEST_F(SchedulerTest, SoftStopOfTheBatchLeavesUnstartedFilesIdle) {
 
 TEST_F(SchedulerTest, SoftStopOfAFileNotYetStartedActsWhenItsWorkerAsks) {
     makeInputs({"slow 400", "stoppable"});
+    // Outside a run there is nothing to stop.
+    run->SoftStopFiles({0});
+    EXPECT_EQ(files.At(0).state, fsIdle);
     ASSERT_EQ(run->Start(request(1)), 0);
     run->SoftStopFiles({1});
     ASSERT_TRUE(runUntil([this] { return ended; }));
