@@ -17,6 +17,8 @@ QString BrText(TBrText id) {
         {brNoOutputFolder, "Не удалось создать выходную папку: %1"},
         {brJobFileUnread, "Не удалось прочитать файл задания: %1"},
         {brJobBoth, "Задание задается либо --job, либо --job-file."},
+        {brBadMask, "Недопустимая маска имени файла: %1"},
+        {brBadAffix, "Недопустимый префикс или суффикс имени файла: %1"},
         {brJobMissing, "Процедура требует задания: укажите --job или --job-file."},
         {brStarted, "%1: начат"},
         {brPercent, "%1: %2%"},

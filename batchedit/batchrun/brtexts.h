@@ -12,6 +12,8 @@ enum TBrText {
     brNoOutputFolder,
     brJobFileUnread, // %s the file
     brJobBoth,
+    brBadMask,  // %s the mask
+    brBadAffix, // %s the prefix or suffix
     brJobMissing,
     brStarted,    // %s file
     brPercent,    // %s file, %s percent

@@ -80,6 +80,15 @@ int TBatchRunApp::Parse(const QStringList& args, Options& o) {
         return Refuse(BrText(brUsage));
     if (o.haveJob && o.haveJobFile)
         return Refuse(BrText(brJobBoth));
+    // The editor's name rules: no name may leave its folder or gain a second extension dot.
+    const int mask = TUFileList::CheckMask(o.mask);
+    if (mask > 0)
+        return Refuse(SpvText(mask));
+    if (mask < 0)
+        return Refuse(BrText(brBadMask).arg(o.mask));
+    for (const QString& affix : {o.prefix, o.suffix})
+        if (!TUFileList::CheckAffix(affix))
+            return Refuse(BrText(brBadAffix).arg(affix));
     return 0;
 }
 

@@ -1,7 +1,5 @@
 #include "core/tcconcurrency.h"
 
-#include "corebase/process.h"
-
 TCConcurrency::TCConcurrency(int processors) : m_load(processors < 1 ? 1 : processors, 0) {}
 
 void TCConcurrency::Reset() {
@@ -16,9 +14,8 @@ int TCConcurrency::LeastLoaded() const {
     return best;
 }
 
-int TCConcurrency::Assign(const CP_ProcInfo& process) {
+int TCConcurrency::Assign() {
     const int p = LeastLoaded();
-    CP_SetAffinity(process, p);
     ++m_load[p];
     return p;
 }

@@ -1,10 +1,8 @@
 #pragma once
 // Processor-load bookkeeping of a batch run: how many workers are bound to each logical
-// processor, and binding a new worker to the least loaded one.
+// processor, and which one the next worker is bound to.
 
 #include <QVector>
-
-struct CP_ProcInfo;
 
 class TCConcurrency {
 public:
@@ -16,8 +14,10 @@ public:
     void Reset();
     // The processor with the fewest workers; the lowest index among equal ones.
     int LeastLoaded() const;
-    // Binds the process to the least loaded processor, counts it there and returns it.
-    int Assign(const CP_ProcInfo& process);
+    // Counts a new worker on the least loaded processor and returns that processor. The worker
+    // is started bound to it (CP_CreateProc), so it never runs unbound; a worker that cannot
+    // start is uncounted with Release.
+    int Assign();
     // Uncounts one worker on processor p; p < 0 (no binding) does nothing, never below 0.
     void Release(int p);
 

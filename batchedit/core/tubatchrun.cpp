@@ -190,6 +190,9 @@ int TUBatchRun::SoftStopAll(bool ask) {
 }
 
 void TUBatchRun::SoftStopFiles(const QList<int>& rows) {
+    // Outside a run a mark would outlive preparation and stop the file in the next run.
+    if (m_mode != smRunning)
+        return;
     for (int i : rows)
         if (i >= 0 && i < m_files.Count()) {
             m_files.At(i).state = fsStopRequested;

@@ -102,6 +102,31 @@ QString TUFileList::OutputName(const QString& name, const QString& prefix, const
     return out;
 }
 
+bool TUFileList::NameCharAllowed(QChar c, bool affix) {
+    static const QString never = QStringLiteral("/:\\\"<>| ");
+    static const QString notInAffix = QStringLiteral("*?.");
+    return !never.contains(c) && !(affix && notInAffix.contains(c));
+}
+
+int TUFileList::CheckMask(const QString& mask) {
+    for (QChar c : mask)
+        if (!NameCharAllowed(c, false))
+            return -1;
+    if (mask.count(QLatin1Char('.')) > 1)
+        return -1;
+    if (!mask.contains(QLatin1Char('.')))
+        return 68;
+    const QString extension = S_After(mask, QLatin1Char('.'));
+    return extension.contains(QLatin1Char('*')) || extension.contains(QLatin1Char('?')) ? 69 : 0;
+}
+
+bool TUFileList::CheckAffix(const QString& text) {
+    for (QChar c : text)
+        if (!NameCharAllowed(c, true))
+            return false;
+    return true;
+}
+
 void TUFileList::StartBatch(const QString& code, const QString& inputFolder,
                             const QString& outputFolder, const QString& prefix,
                             const QString& suffix, int workers, bool singleRun,
@@ -127,14 +152,17 @@ void TUFileList::StartInitial() {
 void TUFileList::StartNext() {
     const int i = ++m_lastStarted;
     TUFileRec& rec = m_recs[i];
+    const int core = m_concurrency ? m_concurrency->Assign() : -1;
     CP_ProcInfo info;
-    if (!CP_CreateProc(CommandLine(i), info)) {
+    if (!CP_CreateProc(CommandLine(i), info, core)) {
+        if (m_concurrency)
+            m_concurrency->Release(core);
         if (m_poster)
             m_poster(i, 1000 + StartFailed);
         return;
     }
     rec.hProcess = info;
-    rec.core = qint16(m_concurrency ? m_concurrency->Assign(info) : -1);
+    rec.core = qint16(core);
 }
 
 bool TUFileList::WorkerFinished(int index) {

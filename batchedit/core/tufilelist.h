@@ -45,6 +45,15 @@ public:
 
     // prefix + name before its "." + suffix + "." + name after it (no "." when it had none).
     static QString OutputName(const QString& name, const QString& prefix, const QString& suffix);
+    // Whether a mask (`affix` false) or a prefix or suffix (`affix` true) may hold `c`: never
+    // "/", ":", "\", '"', "<", ">", "|" or a space, so a name cannot leave its folder; in a
+    // prefix or suffix neither "*", "?" nor ".", so output names keep one extension dot.
+    static bool NameCharAllowed(QChar c, bool affix);
+    // Checks a whole mask: 0 when it is fit, 68 when it has no extension, 69 when its
+    // extension holds "*" or "?"; -1 when it holds a refused character or a second ".".
+    static int CheckMask(const QString& mask);
+    // True when every character of a prefix or suffix is allowed.
+    static bool CheckAffix(const QString& text);
 
     // --- run part ---
     void StartBatch(const QString& code, const QString& inputFolder, const QString& outputFolder,

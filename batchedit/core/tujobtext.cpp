@@ -54,6 +54,10 @@ bool TUJobText::Save(const QString& path, const QStringList& lines) {
 }
 
 bool TUJobText::Load(const QString& path, QStringList& lines) {
+    // A device or a huge file named by mistake would be read without end.
+    const QFileInfo info(path);
+    if (!info.isFile() || info.size() > MaxFileSize)
+        return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         return false;

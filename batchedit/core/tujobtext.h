@@ -21,6 +21,9 @@ public:
     // A chosen job file name with its extension made ".txt".
     static QString JobFileName(const QString& chosen);
     static bool Save(const QString& path, const QStringList& lines);
-    // False when the file cannot be read; `lines` is then left as it was.
+    // The largest text file Load reads: far beyond a job of one line per file of a big batch.
+    static constexpr qint64 MaxFileSize = 16 * 1024 * 1024;
+    // False when the file cannot be read, is not a plain file or is larger than MaxFileSize;
+    // `lines` is then left as it was.
     static bool Load(const QString& path, QStringList& lines);
 };

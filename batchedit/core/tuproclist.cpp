@@ -27,11 +27,18 @@ bool acceptedFlags(int flags) {
     }
 }
 
-// Overwriting copy; QFile::copy refuses an existing target.
+// Overwriting copy (QFile::copy refuses an existing target). The copy is made beside the
+// target first, so a copy that fails leaves an installed procedure as it was.
 bool copyOver(const QString& from, const QString& to) {
-    if (QFile::exists(to) && !QFile::remove(to))
+    const QString part = to + QStringLiteral(".part");
+    QFile::remove(part);
+    if (!QFile::copy(from, part))
         return false;
-    return QFile::copy(from, to);
+    if ((QFile::exists(to) && !QFile::remove(to)) || !QFile::rename(part, to)) {
+        QFile::remove(part);
+        return false;
+    }
+    return true;
 }
 
 QString folderKey(const QString& folder) {

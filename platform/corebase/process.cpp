@@ -3,16 +3,14 @@
 #include <QByteArray>
 
 #include <cerrno>
+#include <fcntl.h>
 #include <sched.h>
 #include <signal.h>
-#include <spawn.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <atomic>
 #include <vector>
-
-extern char** environ;
 
 QStringList CP_SplitCommandLine(const QString& commandLine) {
     QStringList args;
@@ -38,9 +36,31 @@ QStringList CP_SplitCommandLine(const QString& commandLine) {
     return args;
 }
 
-bool CP_CreateProc(const QString& commandLine, CP_ProcInfo& info) {
+namespace {
+
+// The set holding only the `processor`-th processor this process may run on, so the numbering
+// stays 0 .. CP_ProcessorCount() - 1 when the process is confined to some of the machine's.
+bool processorSet(int processor, cpu_set_t& one) {
+    cpu_set_t allowed;
+    if (processor < 0 || sched_getaffinity(0, sizeof(allowed), &allowed) != 0)
+        return false;
+    for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu)
+        if (CPU_ISSET(cpu, &allowed) && processor-- == 0) {
+            CPU_ZERO(&one);
+            CPU_SET(cpu, &one);
+            return true;
+        }
+    return false;
+}
+
+} // namespace
+
+bool CP_CreateProc(const QString& commandLine, CP_ProcInfo& info, int processor) {
     const QStringList args = CP_SplitCommandLine(commandLine);
     if (args.isEmpty())
+        return false;
+    cpu_set_t one;
+    if (processor >= 0 && !processorSet(processor, one))
         return false;
     std::vector<QByteArray> bytes;
     for (const QString& a : args)
@@ -49,24 +69,50 @@ bool CP_CreateProc(const QString& commandLine, CP_ProcInfo& info) {
     for (QByteArray& b : bytes)
         argv.push_back(b.data());
     argv.push_back(nullptr);
-    // posix_spawn reports a missing program through the child's exit on some C libraries;
-    // checking first gives the caller a plain false.
-    if (access(argv[0], X_OK) != 0)
+    // The child reports a failed binding or exec through this pipe; a successful exec closes
+    // it, so the parent reads end-of-file and knows the program runs.
+    int report[2];
+    if (pipe2(report, O_CLOEXEC) != 0)
         return false;
-    pid_t pid = 0;
-    if (posix_spawn(&pid, argv[0], nullptr, nullptr, argv.data(), environ) != 0)
+    const pid_t pid = fork();
+    if (pid < 0) {
+        close(report[0]);
+        close(report[1]);
         return false;
+    }
+    if (pid == 0) {
+        // Only async-signal-safe calls between fork and exec. A group of its own keeps a
+        // Ctrl+C typed at the starter's terminal from killing the process behind the
+        // starter's back: the starter decides how its workers stop.
+        setpgid(0, 0);
+        if (processor < 0 || sched_setaffinity(0, sizeof(one), &one) == 0)
+            execv(argv[0], argv.data());
+        const int error = errno;
+        const ssize_t written = write(report[1], &error, sizeof(error));
+        _exit(written == sizeof(error) ? 127 : 126);
+    }
+    close(report[1]);
+    int error = 0;
+    ssize_t got;
+    do
+        got = read(report[0], &error, sizeof(error));
+    while (got < 0 && errno == EINTR);
+    close(report[0]);
+    if (got != 0) {
+        int status = 0;
+        while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
+        }
+        return false;
+    }
     info.pid = pid;
     return true;
 }
 
 bool CP_SetAffinity(const CP_ProcInfo& info, int processor) {
-    if (info.pid <= 0 || processor < 0 || processor >= CPU_SETSIZE)
+    cpu_set_t one;
+    if (info.pid <= 0 || !processorSet(processor, one))
         return false;
-    cpu_set_t set;
-    CPU_ZERO(&set);
-    CPU_SET(processor, &set);
-    return sched_setaffinity(info.pid, sizeof(set), &set) == 0;
+    return sched_setaffinity(info.pid, sizeof(one), &one) == 0;
 }
 
 bool CP_Terminate(const CP_ProcInfo& info) {

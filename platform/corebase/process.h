@@ -13,10 +13,15 @@ struct CP_ProcInfo {
 // Splits a command line into arguments: blanks separate, double quotes group (and are
 // removed), as the command lines built with S_Quote expect.
 QStringList CP_SplitCommandLine(const QString& commandLine);
-// Starts the command line; the program is its first argument. False when it cannot start
-// (missing or not executable program).
-bool CP_CreateProc(const QString& commandLine, CP_ProcInfo& info);
-// Binds the process to one logical processor.
+// Starts the command line; the program is its first argument. With `processor` >= 0 the new
+// process is bound to that logical processor before its program runs, so it never runs
+// unbound. The process leads a process group of its own, so signals sent to the starter's
+// group (a Ctrl+C at its terminal) do not reach it. False when it cannot start (missing or not
+// executable program, a processor outside 0 .. CP_ProcessorCount() - 1 or one the system
+// refuses to bind to): a process is started bound as asked or not at all.
+bool CP_CreateProc(const QString& commandLine, CP_ProcInfo& info, int processor = -1);
+// Binds a running process to one logical processor. Logical processors are numbered
+// 0 .. CP_ProcessorCount() - 1 over the processors this process may run on.
 bool CP_SetAffinity(const CP_ProcInfo& info, int processor);
 // Kills the process at once (SIGKILL).
 bool CP_Terminate(const CP_ProcInfo& info);

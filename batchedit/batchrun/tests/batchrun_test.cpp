@@ -10,6 +10,9 @@
 #include <QProcess>
 #include <QTemporaryDir>
 
+#include <signal.h>
+#include <unistd.h>
+
 #include "../../core/tests/qtprint.h"
 
 #include <gtest/gtest.h>
@@ -49,8 +52,9 @@ protected:
         }
     }
 
-    void start(QProcess& p, const QStringList& args) {
-        p.setProgram(QString(GRAVIK_BIN_DIR) + "/batchrun");
+    // Starts the build's batchrun, or `program`.
+    static void start(QProcess& p, const QStringList& args, const QString& program = {}) {
+        p.setProgram(program.isEmpty() ? QString(GRAVIK_BIN_DIR) + "/batchrun" : program);
         p.setArguments(args);
         p.start();
         ASSERT_TRUE(p.waitForStarted());
@@ -82,9 +86,9 @@ protected:
         return true;
     }
 
-    Result run(const QStringList& args) {
+    Result run(const QStringList& args, const QString& program = {}) {
         QProcess p;
-        start(p, args);
+        start(p, args, program);
         return finish(p);
     }
 
@@ -202,6 +206,22 @@ TEST_F(BatchRunTest, RefusedStartsExitWith2AndTheEditorsMessage) {
                                << "1",
          "--fast"},
         {"missing value", base("tva3", "1:1-5") << "--mask", "--mask"},
+        {"prefix leaving the folder",
+         base("tva3", "1:1-5") << "--prefix"
+                               << "../x",
+         "Недопустимый префикс или суффикс имени файла: ../x"},
+        {"suffix with a dot",
+         base("tva3", "1:1-5") << "--suffix"
+                               << ".v2",
+         "Недопустимый префикс или суффикс"},
+        {"mask in another folder",
+         base("tva3", "1:1-5") << "--mask"
+                               << "../*.sgy",
+         "Недопустимая маска имени файла"},
+        {"mask without extension",
+         base("tva3", "1:1-5") << "--mask"
+                               << "shot*",
+         "Маска должна иметь расширение."},
     };
     for (const Case& c : cases) {
         const Result r = run(c.args);
@@ -230,47 +250,102 @@ TEST_F(BatchRunTest, JobFromFileAndMask) {
     EXPECT_EQ(missing.exitCode, 2);
 }
 
-// Ctrl+C (or SIGTERM, which QProcess sends) once: no new file starts, the started ones end.
-TEST_F(BatchRunTest, InterruptStopsSoftlyThenHard) {
-    makeShots(5, 40, 96, 2000);
-    {
-        QProcess p;
-        start(p, base("tva3", "1:1-100;96:1-100") << "--workers"
-                                                  << "1");
-        QByteArray seen;
-        ASSERT_TRUE(waitForText(p, QString::fromUtf8("shot1.sgy: начат"), seen));
-        p.terminate();
-        Result r = finish(p);
-        r.out.prepend(QString::fromUtf8(seen));
-        EXPECT_EQ(r.exitCode, 1) << r.out.toStdString();
-        EXPECT_TRUE(r.out.contains(QString::fromUtf8("Мягкая остановка")));
-        int notRun = 0;
-        for (const QString& v : r.rows)
-            notRun += v == QString::fromUtf8("не обработан");
-        EXPECT_GE(notRun, 3);
-        EXPECT_EQ(r.rows.size(), 5);
+namespace {
+
+// batchrun in an application folder of its own whose procrunner is the stand-in worker of the
+// scheduler tests, told by the first line of each input file what to do, and whose catalogue
+// holds one procedure without a job. Stops then act on workers that wait for them.
+class FakeWorkerRunTest : public BatchRunTest {
+protected:
+    void SetUp() override {
+        BatchRunTest::SetUp();
+        app = dir.path() + "/app";
+        QDir().mkpath(app + "/procedures");
+        ASSERT_TRUE(QFile::copy(QString(GRAVIK_BIN_DIR) + "/batchrun", app + "/batchrun"));
+        ASSERT_TRUE(QFile::copy(QString(TEST_APP_DIR) + "/procrunner", app + "/procrunner"));
+        ASSERT_TRUE(
+            QFile::copy(QString(GRAVIK_BIN_DIR) + "/ked_errors.lst", app + "/ked_errors.lst"));
+        QFile description(app + "/procedures/TST1_000Fake.dsc");
+        ASSERT_TRUE(description.open(QIODevice::WriteOnly));
     }
-    {
-        QProcess p;
-        start(p, base("tva3", "1:1-100;96:1-100") << "--workers"
-                                                  << "1");
-        QByteArray seen;
-        ASSERT_TRUE(waitForText(p, QString::fromUtf8("shot1.sgy: начат"), seen));
-        p.terminate();
-        // Signals sent together merge into one; the second goes after the soft stop is seen.
-        ASSERT_TRUE(waitForText(p, QString::fromUtf8("Мягкая остановка"), seen));
-        p.terminate();
-        Result r = finish(p);
-        r.out.prepend(QString::fromUtf8(seen));
-        EXPECT_EQ(r.exitCode, 1);
-        // The running file was killed (199) unless its soft stop (198) or its end came first;
-        // either way nothing new started and the run ended with its table.
-        const QString first = r.rows.value("shot1.sgy");
-        EXPECT_TRUE(first == "199" || first == "198" || first == "OK") << first.toStdString();
-        if (r.out.contains(QString::fromUtf8("Жесткая остановка"))) {
-            EXPECT_NE(first, "OK");
+
+    void makeInputs(const QStringList& scripts) {
+        for (int i = 0; i < scripts.size(); ++i) {
+            QFile f(in + QString("/f%1.sgy").arg(i));
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write(scripts[i].toUtf8() + "\n");
         }
-        EXPECT_EQ(r.rows.value("shot5.sgy"), QString::fromUtf8("не обработан"));
-        EXPECT_TRUE(r.out.contains(QString::fromUtf8("Обработано файлов: успешно - ")));
     }
+
+    // Starts the run with one worker and waits until the first file has begun.
+    void startOne(QProcess& p, QByteArray& seen) {
+        // In a group of its own, as a program started at a terminal.
+        p.setChildProcessModifier([] { ::setpgid(0, 0); });
+        start(p, {"--proc", "tst1", "--in", in, "--out", out, "--workers", "1"}, app + "/batchrun");
+        ASSERT_TRUE(waitForText(p, QString::fromUtf8("f0.sgy: начат"), seen));
+    }
+
+    // Ctrl+C at a terminal: SIGINT to the whole group of the program in front.
+    static void interrupt(QProcess& p) { ::kill(-pid_t(p.processId()), SIGINT); }
+
+    Result finishSeen(QProcess& p, const QByteArray& seen) {
+        Result r = finish(p);
+        r.out.prepend(QString::fromUtf8(seen));
+        return r;
+    }
+
+    QString app;
+};
+
+} // namespace
+
+// Ctrl+C once: no new file starts, the started one is asked to stop and ends (the workers do
+// not get the Ctrl+C themselves).
+TEST_F(FakeWorkerRunTest, FirstInterruptStopsSoftly) {
+    makeInputs({"stoppable", "stoppable", "stoppable"});
+    QProcess p;
+    QByteArray seen;
+    startOne(p, seen);
+    interrupt(p);
+    const Result r = finishSeen(p, seen);
+    EXPECT_EQ(r.exitCode, 1) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QString::fromUtf8("Мягкая остановка")));
+    EXPECT_EQ(r.rows.value("f0.sgy"), "OK");
+    EXPECT_EQ(r.rows.value("f1.sgy"), QString::fromUtf8("не обработан"));
+    EXPECT_EQ(r.rows.value("f2.sgy"), QString::fromUtf8("не обработан"));
+    EXPECT_TRUE(r.out.contains(QString::fromUtf8("успешно - 1,  с ошибкой - 0.  Время  ")));
+}
+
+// A second interrupt kills the file that does not stop: result 199 with its text.
+TEST_F(FakeWorkerRunTest, SecondInterruptStopsHard) {
+    makeInputs({"hang", "ok"});
+    QProcess p;
+    QByteArray seen;
+    startOne(p, seen);
+    interrupt(p);
+    // Signals sent together merge into one; the second goes after the soft stop is seen.
+    ASSERT_TRUE(waitForText(p, QString::fromUtf8("Мягкая остановка"), seen));
+    interrupt(p);
+    const Result r = finishSeen(p, seen);
+    EXPECT_EQ(r.exitCode, 1) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QString::fromUtf8("Жесткая остановка")));
+    EXPECT_EQ(r.rows.value("f0.sgy"), "199");
+    EXPECT_TRUE(r.out.contains(QString::fromUtf8("Обработка прервана жесткой остановкой.")));
+    EXPECT_EQ(r.rows.value("f1.sgy"), QString::fromUtf8("не обработан"));
+}
+
+// Workers that end without a final status, or are killed from outside, fail with their own
+// code and its text; the run goes on and ends.
+TEST_F(FakeWorkerRunTest, WorkersThatCannotReportFailWithTheirOwnCode) {
+    makeInputs({"die", "noconnect", "ok", "fail 213"});
+    const Result r =
+        run({"--proc", "tst1", "--in", in, "--out", out, "--workers", "2"}, app + "/batchrun");
+    EXPECT_EQ(r.exitCode, 1) << r.out.toStdString();
+    EXPECT_EQ(r.rows.value("f0.sgy"), "197");
+    EXPECT_EQ(r.rows.value("f1.sgy"), "197");
+    EXPECT_EQ(r.rows.value("f2.sgy"), "OK");
+    EXPECT_EQ(r.rows.value("f3.sgy"), "213");
+    EXPECT_TRUE(
+        r.out.contains(QString::fromUtf8("Процесс обработки завершился, не сообщив результат.")));
+    EXPECT_TRUE(r.out.contains(QString::fromUtf8("успешно - 1,  с ошибкой - 3.")));
 }

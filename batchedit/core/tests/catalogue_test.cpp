@@ -161,3 +161,21 @@ TEST_F(CatalogueTest, InstallReportsCopyFailure) {
     RecordingAnswerer answerer;
     EXPECT_EQ(TUProcList::Install(dsc, rec, answerer), 35);
 }
+
+TEST_F(CatalogueTest, AFailedOverwriteKeepsTheInstalledProcedure) {
+    QTemporaryDir outside;
+    const QString dsc = outside.path() + "/ABC1_001.dsc";
+    touch(dsc, "new");
+    touch(outside.path() + "/abc1.so", "new");
+    const QString installed = KT_GetAppDir() + "/ProcLib/abc1.so";
+    // Something in the way of the copy's first step: the new plug-in cannot be written.
+    QDir().mkpath(installed + ".part/x");
+    touch(installed, "old");
+    TUProcRec rec;
+    ASSERT_EQ(TUProcList::Validate(dsc, rec), 0);
+    RecordingAnswerer answerer;
+    EXPECT_EQ(TUProcList::Install(dsc, rec, answerer), 35);
+    QFile kept(installed);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "old");
+}

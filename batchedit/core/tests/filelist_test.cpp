@@ -52,6 +52,30 @@ TEST(FileList, OutputNames) {
         EXPECT_EQ(TUFileList::OutputName(c.name, c.prefix, c.suffix), QString(c.out)) << c.name;
 }
 
+TEST(FileList, NameRulesOfMasksPrefixesAndSuffixes) {
+    for (QChar c : QString("/:\\\"<>| "))
+        for (bool affix : {false, true})
+            EXPECT_FALSE(TUFileList::NameCharAllowed(c, affix)) << c.unicode() << affix;
+    for (QChar c : QString("*?."))
+        EXPECT_TRUE(TUFileList::NameCharAllowed(c, false) && !TUFileList::NameCharAllowed(c, true))
+            << c.unicode();
+    EXPECT_TRUE(TUFileList::CheckAffix("new_"));
+    EXPECT_TRUE(TUFileList::CheckAffix(""));
+    EXPECT_FALSE(TUFileList::CheckAffix("v.1"));
+    EXPECT_FALSE(TUFileList::CheckAffix("../x"));
+
+    struct Case {
+        const char* mask;
+        int expected;
+    };
+    const Case cases[] = {
+        {"*.sgy", 0},  {"a?c*.segy", 0}, {"*", 68},        {"shot*", 68},   {"*.s*", 69},
+        {"*.sg?", 69}, {"*.a.sgy", -1},  {"../*.sgy", -1}, {"a b.sgy", -1},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TUFileList::CheckMask(c.mask), c.expected) << c.mask;
+}
+
 TEST(FileList, DeleteRowsInOnePass) {
     QTemporaryDir dir;
     TUFileList list = listOf(dir, {"1.sgy", "2.sgy", "3.sgy", "4.sgy", "5.sgy"}, "*.sgy");

@@ -58,6 +58,14 @@ TEST(JobText, JobFilesRoundTrip) {
     QStringList untouched{"old"};
     EXPECT_FALSE(TUJobText::Load(dir.path() + "/missing.txt", untouched));
     EXPECT_EQ(untouched, QStringList{"old"});
+    // Not a plain file, or larger than any job: refused unread.
+    EXPECT_FALSE(TUJobText::Load("/dev/zero", untouched));
+    QFile huge(dir.path() + "/huge.txt");
+    ASSERT_TRUE(huge.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(huge.resize(TUJobText::MaxFileSize + 1));
+    huge.close();
+    EXPECT_FALSE(TUJobText::Load(huge.fileName(), untouched));
+    EXPECT_EQ(untouched, QStringList{"old"});
     EXPECT_FALSE(TUJobText::Save(dir.path() + "/no/such/folder/job.txt", lines));
 }
 

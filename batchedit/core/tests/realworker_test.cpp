@@ -1,61 +1,16 @@
 // The scheduler with the real procrunner and real plug-ins of the build's application folder.
 
-#include "apptools/appfolders.h"
-#include "core/tcconcurrency.h"
-#include "core/tubatchrun.h"
-#include "core/tufilelist.h"
-#include "corebase/process.h"
-#include "msgchannel/tcmsgserver.h"
-#include "recordinganswerer.h"
+#include "batchfixture.h"
 #include "segygen/segygen.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryDir>
-#include <QTimer>
-
-#include "qtprint.h"
-
-#include <gtest/gtest.h>
-
-#include <functional>
 
 namespace {
 
-bool runUntil(const std::function<bool()>& done) {
-    QElapsedTimer clock;
-    clock.start();
-    while (!done()) {
-        if (clock.elapsed() > 120000)
-            return false;
-        QEventLoop loop;
-        QTimer::singleShot(20, &loop, &QEventLoop::quit);
-        loop.exec();
-    }
-    return true;
-}
-
-class RealWorkerTest : public ::testing::Test {
+class RealWorkerTest : public BatchFixture {
 protected:
-    void SetUp() override {
-        static int argc = 1;
-        static char name[] = "batchcore_realworker_test";
-        static char* argv[] = {name, nullptr};
-        static QCoreApplication* app = new QCoreApplication(argc, argv);
-        (void)app;
-        KT_SetAppDir(GRAVIK_BIN_DIR);
-        in = dir.path() + "/in";
-        out = dir.path() + "/out";
-        QDir().mkpath(in);
-        QDir().mkpath(out);
-        ASSERT_TRUE(channel.Open());
-        run = std::make_unique<TUBatchRun>(files, concurrency, channel, answerer);
-        QObject::connect(run.get(), &TUBatchRun::finished, [this] { ended = true; });
-    }
+    RealWorkerTest() : BatchFixture(GRAVIK_BIN_DIR) {}
 
     void makeShots(int count, int sources, int samples) {
         for (int i = 1; i <= count; ++i) {
@@ -78,16 +33,6 @@ protected:
         r.workers = 2;
         return r;
     }
-
-    QTemporaryDir dir;
-    QString in;
-    QString out;
-    TUFileList files;
-    TCConcurrency concurrency{CP_ProcessorCount()};
-    TCMsgServer channel;
-    RecordingAnswerer answerer;
-    std::unique_ptr<TUBatchRun> run;
-    bool ended = false;
 };
 
 } // namespace

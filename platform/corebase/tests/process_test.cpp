@@ -1,5 +1,7 @@
 #include "corebase/process.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <gtest/gtest.h>
@@ -37,4 +39,34 @@ TEST(Process, StartBindKillReap) {
     EXPECT_TRUE(CP_Terminate(info));
     EXPECT_EQ(waitExit(info), 128 + 9);
     EXPECT_GE(CP_ProcessorCount(), 1);
+}
+
+TEST(Process, BoundAndGroupedBeforeItsProgramRuns) {
+    // The program reads its processor list as its very first act: it must already be one
+    // processor, not the whole machine.
+    QTemporaryDir dir;
+    const QString list = dir.path() + "/cpus";
+    const int last = CP_ProcessorCount() - 1;
+    CP_ProcInfo info;
+    ASSERT_TRUE(CP_CreateProc(
+        "/bin/sh -c \"grep Cpus_allowed_list: /proc/self/status > '" + list + "'\"", info, last));
+    EXPECT_EQ(waitExit(info), 0);
+    QFile f(list);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray cpus = f.readAll().mid(18).trimmed();
+    EXPECT_FALSE(cpus.isEmpty());
+    EXPECT_FALSE(cpus.contains('-') || cpus.contains(',')) << cpus.constData();
+
+    // It leads a process group of its own: field 5 of its stat is its group.
+    ASSERT_TRUE(
+        CP_CreateProc("/bin/sh -c \"cut -d' ' -f5 /proc/self/stat > '" + list + "'\"", info));
+    const qint64 pid = info.pid;
+    EXPECT_EQ(waitExit(info), 0);
+    f.close();
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll().trimmed().toLongLong(), pid);
+
+    EXPECT_FALSE(CP_CreateProc("/bin/true", info, last + 1));
+    EXPECT_FALSE(CP_CreateProc("\"/nonexistent/program\"", info, 0));
+    EXPECT_EQ(info.pid, 0);
 }
