@@ -36,7 +36,9 @@ class TUSupervisorLink;
 class TUExec_base {
 public:
     static constexpr int kStopQueryEvery = 256;
-    static constexpr std::int64_t kBlockBytes = 8 << 20;
+    // Two blocks (the one being read and edited, the one being written) stay within the
+    // processor's cache, so the write copies from cache; 8 MiB blocks ran a fifth slower.
+    static constexpr std::int64_t kBlockBytes = 2 << 20;
 
     // `window` is a TUSupervisorLink* or null.
     TUExec_base(unsigned index, void* window);
