@@ -10,6 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include <unistd.h>
+
 long BenchArgNumber(int argc, char** argv, int index, long fallback) {
     if (index >= argc)
         return fallback;
@@ -44,6 +46,8 @@ double FileMb(const QString& path) {
 }
 
 double Seconds(const std::function<bool()>& run) {
+    // Dirty pages of the previous run would otherwise be written back during this one.
+    ::sync();
     QElapsedTimer t;
     t.start();
     if (!run())

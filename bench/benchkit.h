@@ -24,7 +24,8 @@ bool WriteBenchFile(const QString& path, const SynthSpec& synth);
 // Size of a file in MB (10^6 bytes).
 double FileMb(const QString& path);
 
-// Seconds one run takes, or a negative number when the run reports failure.
+// Seconds one run takes (after the page cache has written back what earlier runs left), or a
+// negative number when the run reports failure.
 double Seconds(const std::function<bool()>& run);
 // Keeps the best (shortest) time of a figure over rounds; a failed round spoils the figure.
 struct TBest {
