@@ -366,6 +366,31 @@ TEST_F(PlotterPixels, ValuesBeyondOneAreClippedToTheSlot) {
         EXPECT_EQ(Px(x, inNegative), white) << x;
 }
 
+TEST_F(PlotterPixels, LastRowReachesThePadBottomWhichTheOutlineKeeps) {
+    // With rows taller than a pixel the wiggle is extended to the bottom of its last row; the
+    // pad's bottom row itself belongs to the outline in either case.
+    for (int sScale : {1, 3}) {
+        opts.tScale = 9;
+        opts.sScale = qint16(sScale);
+        DrawOne(20, [](int) { return 0.5f; });
+        const int dx = 4; // 8 x 0.5
+        const QRgb frame = T_ToRgb(opts.frameColor) & 0xFFFFFF;
+        ASSERT_EQ(pad.bottom(), pad.top() + 20 * sScale - 1);
+        for (int y = pad.top(); y < pad.bottom(); ++y) {
+            EXPECT_EQ(Px(x0, y), white) << "sScale " << sScale << " row " << y;
+            for (int x = x0 + 1; x < x0 + dx; ++x)
+                EXPECT_EQ(Px(x, y), fill) << "sScale " << sScale << " at " << x << "," << y;
+            EXPECT_EQ(Px(x0 + dx, y), line) << "sScale " << sScale << " row " << y;
+            for (int x = x0 + dx + 1; x <= x0 + amp + 1; ++x)
+                EXPECT_EQ(Px(x, y), white) << "sScale " << sScale << " at " << x << "," << y;
+        }
+        for (int x = pad.left() - 1; x <= pad.right(); ++x) {
+            EXPECT_EQ(Px(x, pad.bottom()), frame) << "sScale " << sScale << " column " << x;
+            EXPECT_EQ(Px(x, pad.bottom() + 1), white) << "sScale " << sScale << " column " << x;
+        }
+    }
+}
+
 TEST_F(PlotterPixels, NanSamplesDrawOnTheZeroLine) {
     DrawOne(20, [](int) { return std::nanf(""); });
     for (int y = pad.top(); y < pad.bottom(); ++y)
@@ -465,6 +490,42 @@ TEST_F(Plotter, AxisTicksStandAtTheLabelledSlotsAndRows) {
     // The pad outline is in the frame colour, one pixel outside the pad.
     EXPECT_EQ(Px(pad.left() - 1, pad.top() + 20), T_ToRgb(opts.frameColor) & 0xFFFFFF);
     EXPECT_EQ(Px(pad.right(), pad.top() + 20), T_ToRgb(opts.frameColor) & 0xFFFFFF);
+}
+
+TEST_F(Plotter, OutlineAndTicksStandOnTheirPixels) {
+    Open(100, 300, 400, 300);
+    plotter.Update(QPoint(1, 1));
+    const QRect pad = plotter.GetPad();
+    const int l = pad.left(), t = pad.top(), r = pad.right(), b = pad.bottom();
+    const int h = plotter.TextHeight();
+    const QRgb frame = 0x008080; // 0x808000 stored as blue-green-red: teal
+    const QRgb tick = 0x000000, white = 0xFFFFFF;
+    ASSERT_EQ(t, 2 * h + 6);
+
+    // The outline runs from (l - 1, t - 1) to (r, b); an unlabelled slot keeps it on top.
+    const int quiet = l + 2 * opts.tScale + 3;
+    EXPECT_EQ(Px(quiet, t - 1), frame);
+    EXPECT_EQ(Px(quiet, t - 2), white);
+    for (int y : {t - 1, t + 1, b - 1, b})
+        EXPECT_EQ(Px(r, y), frame) << "row " << y;
+    for (int y : {t + 1, b})
+        EXPECT_EQ(Px(l - 1, y), frame) << "row " << y;
+    for (int y : {t + 1, b - 1})
+        EXPECT_EQ(Px(r + 1, y), white) << "row " << y;
+
+    // A trace tick runs from the bottom of its label's cell down to the outline, over which
+    // it is drawn.
+    const int labelled = l + 5 * opts.tScale, unlabelled = l + 6 * opts.tScale;
+    for (int y = 1 + 2 * h; y < t; ++y) {
+        EXPECT_EQ(Px(labelled, y), tick) << "row " << y;
+        EXPECT_EQ(Px(unlabelled, y), y == t - 1 ? frame : white) << "row " << y;
+    }
+
+    // A time tick covers the five columns left of the pad, the outline's included.
+    for (int x = l - 5; x < l; ++x)
+        EXPECT_EQ(Px(x, t + 49), tick) << "column " << x;
+    EXPECT_EQ(Px(l - 6, t + 49), white);
+    EXPECT_EQ(Px(l - 1, t + 50), frame);
 }
 
 } // namespace
