@@ -262,10 +262,13 @@ void TCSeisImager1::DrawTraceAxis(QPainter& p, bool upper) {
     const int labelY = upper ? m_traceRowY : m_bottomRowY;
     const int tickFrom = upper ? m_padTop - 2 : m_padBottom + 2;
     const int tickTo = upper ? m_padTop - 12 : m_padBottom + 12;
+    // Traces are drawn from T2 down, so slot 1 holds T1 only when T2 - T1 is a whole number of
+    // steps; the labels follow the traces drawn.
+    const int first = m_props->GetT2() - (m_traceCount - 1) * TStep();
     int label = 0;
     for (int k = 0; k <= m_traceCount; k += step, ++label) {
         const int x = std::max(k, 1) * TScale() + m_padLeft;
-        const int trace = m_props->GetT1() + std::max(k - 1, 0) * TStep();
+        const int trace = first + std::max(k - 1, 0) * TStep();
         p.setPen(Qt::black);
         T_TextCentred(p, x, labelY, QString::number(trace));
         if (offsets && label % offFactor == 0)

@@ -23,10 +23,12 @@ public:
     int stopAt = 0; // call count that gets no data
     int samples = 0;
     std::vector<int> positions;
+    std::vector<int> traces;
     std::vector<int> offsetsAsked;
 
     const float* ImgTrace(int trace, int position) override {
         positions.push_back(position);
+        traces.push_back(trace);
         if (position == stopAt)
             return nullptr;
         buf.assign(size_t(samples), 0.0f);
@@ -357,6 +359,30 @@ TEST_F(Imager, OffsetsStandAtEveryOffFactorthLabel) {
     ASSERT_TRUE(imager.AllocateMem());
     ASSERT_TRUE(imager.DrawImage());
     EXPECT_TRUE(record.offsetsAsked.empty());
+}
+
+TEST_F(Imager, TraceLabelsNameTheTracesDrawnAtTheirSlots) {
+    // Traces are drawn from T2 down; when T2 - T1 is no multiple of the step, slot 1 holds
+    // T2 - (count - 1) x step, not T1, and the labels (and the offsets asked) must say so.
+    struct Case {
+        int t1, t2;
+        std::vector<int> drawn, labelled;
+    } const cases[] = {
+        {2, 11, {11, 8, 5, 2}, {2, 2, 5, 8, 11}},
+        {1, 11, {11, 8, 5, 2}, {2, 2, 5, 8, 11}},
+        {1, 12, {12, 9, 6, 3}, {3, 3, 6, 9, 12}},
+    };
+    opts.tStep = 3;
+    opts.traceLabelStep = 1;
+    for (const Case& c : cases) {
+        record.traces.clear();
+        record.offsetsAsked.clear();
+        Make(QRect(QPoint(c.t1, 1), QPoint(c.t2, 30)), 24, true, 1);
+        ASSERT_TRUE(imager.AllocateMem());
+        ASSERT_TRUE(imager.DrawImage());
+        EXPECT_EQ(record.traces, c.drawn) << c.t1 << "-" << c.t2;
+        EXPECT_EQ(record.offsetsAsked, c.labelled) << c.t1 << "-" << c.t2;
+    }
 }
 
 TEST_F(Imager, SavedPreviewIsABmpOfTheChosenDepth) {
