@@ -196,6 +196,59 @@ TEST_F(Imager, CaptionsStandCentredAndRightAligned) {
     }
 }
 
+TEST_F(Imager, TextRowsStandWhereTheLayoutPutsThem) {
+    for (int i = 0; i < 3; ++i)
+        props.SetStrInfo(i, QString(i + 2, QChar(0x0416))); // "ЖЖ", "ЖЖЖ", "ЖЖЖЖ"
+    Make(QRect(QPoint(101, 1), QPoint(130, 160)), 24, true, 1);
+    ASSERT_TRUE(imager.AllocateMem());
+    ASSERT_TRUE(imager.DrawImage());
+    const QImage& img = *imager.Canv();
+    const QRect pad = imager.Pad();
+    const int h0 = Metrics(props.GetFont(0)).height();
+    const int offRow = 3 * h0 + 40, traceRow = offRow + h0 + 1;
+    ASSERT_EQ(pad.top(), traceRow + h0 + 14);
+
+    // Every inked row above the ticks and below them lies in a text row of the layout.
+    struct Band {
+        int top, height;
+    } const bands[] = {
+        {20, h0},
+        {20 + h0, h0},
+        {20 + 2 * h0, h0},       // info lines
+        {offRow, h0},            // "OFFSET" and the offsets
+        {traceRow, h0},          // "ТRACE" and the trace numbers
+        {pad.bottom() + 14, h0}, // lower trace numbers
+    };
+    for (int y = 0; y < img.height(); ++y) {
+        if (y >= pad.top() - 12 && y < pad.bottom() + 12)
+            continue;
+        if (Ink(img, QRect(0, y, img.width(), 1)).isEmpty())
+            continue;
+        bool inBand = false;
+        for (const Band& b : bands)
+            inBand = inBand || (y >= b.top && y < b.top + b.height);
+        EXPECT_TRUE(inBand) << "ink in row " << y;
+    }
+    // The info lines and the axis names start at x = 20; the info lines in their order.
+    int lastWidth = 0;
+    for (const Band& b : bands) {
+        if (b.top >= pad.bottom())
+            continue;
+        const QRect ink = Ink(img, QRect(0, b.top, pad.left() - 14, b.height));
+        ASSERT_FALSE(ink.isEmpty()) << "row " << b.top;
+        EXPECT_NEAR(ink.left(), 20, 2) << "row " << b.top;
+        if (b.top < offRow) {
+            EXPECT_GT(ink.width(), lastWidth) << "row " << b.top;
+            lastWidth = ink.width();
+        }
+    }
+    // Offsets stand in their row centred on the labelled slots.
+    const int slot5 = pad.left() + 5 * opts.tScale;
+    const QRect offset = Ink(img, QRect(slot5 - 13, offRow, 27, h0));
+    ASSERT_FALSE(offset.isEmpty());
+    EXPECT_NEAR(offset.left() + offset.right(), 2 * slot5, 3);
+}
+
 TEST_F(Imager, FrameAndTicksOfTheFourAxes) {
     Make(QRect(QPoint(1, 1), QPoint(30, 160)), 24);
     ASSERT_TRUE(imager.AllocateMem());
