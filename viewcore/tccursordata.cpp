@@ -35,9 +35,12 @@ QString TCCursorData::GetSampleStr() const {
 QString TCCursorData::GetTimeStr(int interval) const {
     if (trace == 0)
         return QString();
-    QString text = QString::asprintf("%u", unsigned(sample * interval));
+    // Unsigned products: the largest sample times an interval in microseconds passes the int
+    // range, and "%u" shows the product modulo 2^32 in any case.
+    QString text = QString::asprintf("%u", unsigned(sample) * unsigned(interval));
     if (sample != recSample)
-        text += QStringLiteral(" / ") + QString::asprintf("%u", unsigned(recSample * interval));
+        text += QStringLiteral(" / ") +
+                QString::asprintf("%u", unsigned(recSample) * unsigned(interval));
     return text;
 }
 

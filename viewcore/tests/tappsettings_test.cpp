@@ -28,6 +28,18 @@ TEST_F(Settings, IndicesAreClampedIntoTheirLists) {
     s.flags = 31;
     s.newWindow = true;
     ASSERT_TRUE(s.Save());
+    // The sections under their own names, in this order, so other copies of the viewer read them.
+    BCStringList file;
+    ASSERT_TRUE(file.LoadFromFile(TAppSettings::FilePath(), true));
+    int at = -1;
+    for (const char* header : {"[SEGY FOLDERS]", "[SET FOLDERS]", "[GRAPH FOLDERS]", "[NUMERIC]"}) {
+        const int next = file.FindPartial(header, 0, true, false);
+        EXPECT_GT(next, at) << header;
+        at = next;
+    }
+    QString numeric;
+    ASSERT_TRUE(file.ExtractSection("[NUMERIC]", numeric));
+    EXPECT_EQ(numeric, "2,0,-5,31"); // newWindow is not written
 
     TAppSettings back;
     back.Load();

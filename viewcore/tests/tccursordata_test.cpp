@@ -24,6 +24,8 @@ TEST(CursorData, Texts) {
     EXPECT_EQ(moved.GetSampleStr(), "120 / 145");
     EXPECT_EQ(same.GetTimeStr(2), "240");
     EXPECT_EQ(moved.GetTimeStr(2), "240 / 290");
+    // The last sample of a trace at the longest interval, in microseconds.
+    EXPECT_EQ(at(7, 65535, 65535, 0.0f).GetTimeStr(65535), "4294836225");
     EXPECT_EQ(same.GetSignalStr(), "1.23E+03");
     EXPECT_EQ(moved.GetSignalStr(), "-1.23E-02");
     EXPECT_EQ(same.GetHintStr(), " N = 7\n S = 120\n A = 1.23E+03");
