@@ -17,7 +17,7 @@ int TUExec_lum6::DefineJob(const std::string& job) {
 }
 
 bool TUExec_lum6::CheckJobEx() {
-    m_rec = m_job.Choose(int(Index()) + 1);
+    m_rec = m_job.Choose(Index());
     if (m_rec < 0)
         throw prc::kNoFileRecord;
     return true;

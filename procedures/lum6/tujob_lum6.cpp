@@ -38,9 +38,9 @@ int TUJob_lum6::Parse(const QString& text) {
     });
 }
 
-int TUJob_lum6::Choose(int n) const {
+int TUJob_lum6::Choose(unsigned index) const {
     std::vector<int> keys;
     for (const TUJobRec& r : m_recs)
         keys.push_back(r.key);
-    return TUKeyedJob::Choose(keys, n);
+    return TUKeyedJob::Choose(keys, index);
 }

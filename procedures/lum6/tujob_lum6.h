@@ -27,8 +27,9 @@ public:
 
     int Parse(const QString& job);
     const std::vector<TUJobRec>& Records() const { return m_recs; }
-    // The index of the record for file number n (index + 1), -1 when the job has none.
-    int Choose(int n) const;
+    // The index of the record for the file of run index `index` (file number index + 1), -1
+    // when the job has none.
+    int Choose(unsigned index) const;
 
 private:
     std::vector<TUJobRec> m_recs;

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <climits>
+#include <cstdint>
 
 namespace TUKeyedJob {
 
@@ -33,10 +34,12 @@ int Value(const QString& text) {
     return int(job::Integer(text, INT_MIN, INT_MAX));
 }
 
-int Choose(const std::vector<int>& keys, int n) {
+int Choose(const std::vector<int>& keys, unsigned index) {
     if (!keys.empty() && keys.front() == 0)
         return 0;
-    const auto it = std::find(keys.begin(), keys.end(), n);
+    // In 64 bits: index + 1 leaves the int range from index 2147483647 on.
+    const int64_t n = int64_t(index) + 1;
+    const auto it = std::find_if(keys.begin(), keys.end(), [n](int key) { return key == n; });
     return it == keys.end() ? -1 : int(it - keys.begin());
 }
 

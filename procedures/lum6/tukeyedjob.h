@@ -19,8 +19,8 @@ void Split(const QString& text, const std::function<void(int key, const QStringL
 // A value of a record: a strict decimal integer of 32 bits.
 int Value(const QString& text);
 
-// The index of the record for file number `n`: the key-0 record when the job has one,
-// otherwise the record with key n; -1 when there is none.
-int Choose(const std::vector<int>& keys, int n);
+// The index of the record for the file of run index `index`, file number index + 1: the key-0
+// record when the job has one, otherwise the record with that key; -1 when there is none.
+int Choose(const std::vector<int>& keys, unsigned index);
 
 } // namespace TUKeyedJob

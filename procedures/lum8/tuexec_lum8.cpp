@@ -16,7 +16,7 @@ int TUExec_lum8::DefineJob(const std::string& job) {
 }
 
 bool TUExec_lum8::CheckJobEx() {
-    m_rec = m_job.Choose(int(Index()) + 1);
+    m_rec = m_job.Choose(Index());
     if (m_rec < 0)
         throw prc::kNoFileRecord;
     if (const int r = m_job.Start(m_rec, ITraceCount()))

@@ -40,11 +40,11 @@ int TUJob_lum8::Parse(const QString& text) {
     });
 }
 
-int TUJob_lum8::Choose(int n) const {
+int TUJob_lum8::Choose(unsigned index) const {
     std::vector<int> keys;
     for (const TUJobRec& r : m_recs)
         keys.push_back(r.key);
-    return TUKeyedJob::Choose(keys, n);
+    return TUKeyedJob::Choose(keys, index);
 }
 
 int TUJob_lum8::Start(int rec, int traces) {

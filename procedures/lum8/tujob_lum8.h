@@ -25,8 +25,9 @@ public:
 
     int Parse(const QString& job);
     const std::vector<TUJobRec>& Records() const { return m_recs; }
-    // The index of the record for file number n (index + 1), -1 when the job has none.
-    int Choose(int n) const;
+    // The index of the record for the file of run index `index` (file number index + 1), -1
+    // when the job has none.
+    int Choose(unsigned index) const;
 
     // Prepares the running X and Y of record `rec` for a file of `traces` traces: 0, or 210
     // when the start before the first trace or the last trace's value leaves the 32-bit range.
