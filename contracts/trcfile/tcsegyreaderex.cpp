@@ -220,7 +220,7 @@ int TCSegyReaderEx::GetInt(char code) const {
     case 8:
         return m_extBlocks;
     case 11:
-        return int(std::min<int64_t>(INT_MAX, int64_t(m_samples - 1) * m_interval / unit));
+        return int(std::min<int64_t>(INT_MAX, int64_t(m_samples) * m_interval / unit));
     default:
         return 0;
     }

@@ -41,8 +41,9 @@ public:
     //   interval in microseconds; 5 sample interval in the time-axis unit; 6 non-zero when the
     //   time-axis unit is the millisecond, which it is when the interval is a whole number of
     //   milliseconds, otherwise the microsecond; 7 samples per trace; 8 number of extended
-    //   textual blocks; 11 record length (time of the last sample, (samples - 1) x interval)
-    //   in the time-axis unit, at most 2147483647; 0 for other codes or when no file is open.
+    //   textual blocks; 11 record length, samples x interval in the time-axis unit, at most
+    //   2147483647: callers place sample n (from 1) at n x interval, so record length / interval
+    //   is the last sample; 0 for other codes or when no file is open.
     int GetInt(char code) const override;
 
     // Makes trace n (from 1) current, reading its header and samples. Throws ESegyFiler with
