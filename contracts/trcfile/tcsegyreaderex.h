@@ -56,7 +56,8 @@ public:
     int64_t HdrWord(char kind, int index) const;
     // Sample i (from 0) of the current trace; 0 outside 0..Samples()-1.
     float SampAsFloat(int i) const;
-    // Samples first..first+count-1 of the current trace into dst (clipped to the trace).
+    // Samples first..first+count-1 of the current trace into dst[0..count-1]; a place whose
+    // sample lies outside the trace (or without a current trace) gets 0, as SampAsFloat gives.
     void SamplesAsFloat(float* dst, int first, int count) const;
     // Date and time of the current trace from words 59..63 (year, day of year, hour, minute,
     // second) as days since 30 December 1899, proleptic Gregorian, no time-zone shift; 0 when

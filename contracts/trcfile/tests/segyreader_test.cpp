@@ -103,6 +103,20 @@ TEST_P(ReaderVariants, OpensDetectsOrderAndReadsWhatWasWritten) {
     }
     EXPECT_EQ(r.SampAsFloat(-1), 0.0f);
     EXPECT_EQ(r.SampAsFloat(101), 0.0f);
+
+    // A window that reaches past either end of the trace (a delayed read window) gets the
+    // samples it covers in their places and zeros elsewhere, whatever the buffer held.
+    struct Window {
+        int first, count;
+    };
+    for (const Window w :
+         {Window{-5, 20}, Window{95, 10}, Window{-3, 110}, Window{-30, 10}, Window{101, 4}}) {
+        std::vector<float> got(size_t(w.count), 12345.0f);
+        r.SamplesAsFloat(got.data(), w.first, w.count);
+        for (int k = 0; k < w.count; ++k)
+            ASSERT_EQ(got[size_t(k)], r.SampAsFloat(w.first + k))
+                << "window " << w.first << "+" << w.count << " at " << k;
+    }
 }
 
 TEST_P(ReaderVariants, OpenTestReadsOnlyInTheOrderAsked) {
