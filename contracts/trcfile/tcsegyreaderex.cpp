@@ -220,7 +220,7 @@ int TCSegyReaderEx::GetInt(char code) const {
     case 8:
         return m_extBlocks;
     case 11:
-        return int(std::min<int64_t>(INT_MAX, int64_t(m_samples - 1) * m_interval / unit));
+        return int(std::min<int64_t>(INT_MAX, int64_t(m_samples) * m_interval / unit));
     default:
         return 0;
     }
@@ -279,14 +279,18 @@ float TCSegyReaderEx::SampAsFloat(int i) const {
 }
 
 void TCSegyReaderEx::SamplesAsFloat(float* dst, int first, int count) const {
-    if (!m_cur || first < 0 || count <= 0 || first >= m_samples) {
-        if (count == 1)
-            *dst = 0;
+    if (count <= 0)
         return;
-    }
-    count = std::min(count, m_samples - first);
-    trc::DecodeSamples(m_format, m_big, RawSamples() + int64_t(first) * m_sampleSize, dst,
-                       size_t(count));
+    // The places lo..hi-1 of first..first+count-1 lie inside the trace (64 bits: no overflow).
+    int64_t lo = std::max<int64_t>(first, 0);
+    int64_t hi = std::min<int64_t>(int64_t(first) + count, m_samples);
+    if (!m_cur || lo >= hi)
+        lo = hi = first;
+    std::fill(dst, dst + (lo - first), 0.0f);
+    if (hi > lo)
+        trc::DecodeSamples(m_format, m_big, RawSamples() + lo * m_sampleSize, dst + (lo - first),
+                           size_t(hi - lo));
+    std::fill(dst + (hi - first), dst + count, 0.0f);
 }
 
 double TCSegyReaderEx::TraceTime() const {

@@ -41,8 +41,9 @@ public:
     //   interval in microseconds; 5 sample interval in the time-axis unit; 6 non-zero when the
     //   time-axis unit is the millisecond, which it is when the interval is a whole number of
     //   milliseconds, otherwise the microsecond; 7 samples per trace; 8 number of extended
-    //   textual blocks; 11 record length (time of the last sample, (samples - 1) x interval)
-    //   in the time-axis unit, at most 2147483647; 0 for other codes or when no file is open.
+    //   textual blocks; 11 record length, samples x interval in the time-axis unit, at most
+    //   2147483647: callers place sample n (from 1) at n x interval, so record length / interval
+    //   is the last sample; 0 for other codes or when no file is open.
     int GetInt(char code) const override;
 
     // Makes trace n (from 1) current, reading its header and samples. Throws ESegyFiler with
@@ -55,7 +56,8 @@ public:
     int64_t HdrWord(char kind, int index) const;
     // Sample i (from 0) of the current trace; 0 outside 0..Samples()-1.
     float SampAsFloat(int i) const;
-    // Samples first..first+count-1 of the current trace into dst (clipped to the trace).
+    // Samples first..first+count-1 of the current trace into dst[0..count-1]; a place whose
+    // sample lies outside the trace (or without a current trace) gets 0, as SampAsFloat gives.
     void SamplesAsFloat(float* dst, int first, int count) const;
     // Date and time of the current trace from words 59..63 (year, day of year, hour, minute,
     // second) as days since 30 December 1899, proleptic Gregorian, no time-zone shift; 0 when

@@ -72,7 +72,7 @@ TEST_P(ReaderVariants, OpensDetectsOrderAndReadsWhatWasWritten) {
     EXPECT_NE(r.GetInt(6), 0);
     EXPECT_EQ(r.GetInt(7), 101);
     EXPECT_EQ(r.GetInt(8), 0);
-    EXPECT_EQ(r.GetInt(11), 400);
+    EXPECT_EQ(r.GetInt(11), 404);
     EXPECT_EQ(r.HdrWord('B', trc::bf::kSamples), 101);
     EXPECT_EQ(r.TraceBytes(), 240 + 101 * trc::SampleSize(v.format));
     EXPECT_EQ(r.DataStart(), 3600);
@@ -103,6 +103,20 @@ TEST_P(ReaderVariants, OpensDetectsOrderAndReadsWhatWasWritten) {
     }
     EXPECT_EQ(r.SampAsFloat(-1), 0.0f);
     EXPECT_EQ(r.SampAsFloat(101), 0.0f);
+
+    // A window that reaches past either end of the trace (a delayed read window) gets the
+    // samples it covers in their places and zeros elsewhere, whatever the buffer held.
+    struct Window {
+        int first, count;
+    };
+    for (const Window w :
+         {Window{-5, 20}, Window{95, 10}, Window{-3, 110}, Window{-30, 10}, Window{101, 4}}) {
+        std::vector<float> got(size_t(w.count), 12345.0f);
+        r.SamplesAsFloat(got.data(), w.first, w.count);
+        for (int k = 0; k < w.count; ++k)
+            ASSERT_EQ(got[size_t(k)], r.SampAsFloat(w.first + k))
+                << "window " << w.first << "+" << w.count << " at " << k;
+    }
 }
 
 TEST_P(ReaderVariants, OpenTestReadsOnlyInTheOrderAsked) {
@@ -288,7 +302,7 @@ TEST(SegyReader, TextBlocksHeaderListsAndFileInfo) {
         EXPECT_EQ(info[6], "15");
         EXPECT_EQ(info[7], "4");
         EXPECT_EQ(info[8], "101");
-        EXPECT_EQ(info[9], "400");
+        EXPECT_EQ(info[9], "404");
         EXPECT_EQ(info[10].substr(0, 2), "1 ");
     }
 }
@@ -299,9 +313,11 @@ TEST(SegyReader, TimeUnitFollowsTheInterval) {
         int unitInterval, ms, record;
     };
     const Case cases[] = {
-        {2000, 501, 2, 1, 1000},     // whole milliseconds
-        {250, 1001, 250, 0, 250000}, // microseconds
-        {1500, 11, 1500, 0, 15000},
+        // The record length puts sample n at n x interval, so that record length / interval
+        // gives back the last sample.
+        {2000, 501, 2, 1, 1002},     // whole milliseconds
+        {250, 1001, 250, 0, 250250}, // microseconds
+        {1500, 11, 1500, 0, 16500},
     };
     TempDir dir;
     for (const Case& c : cases) {
