@@ -7,7 +7,12 @@ namespace job {
 QStringList Records(const QString& text) {
     if (text.isEmpty())
         throw prc::kFormatError;
-    return S_StrToStrArray(text, QLatin1Char(';'));
+    QStringList records = S_StrToStrArray(text, QLatin1Char(';'));
+    // Memo lines are joined without separators, so a job written one record a line (or made by
+    // inserting file numbers with a mask ending in ";") ends in ";": that one closes its record.
+    if (records.size() > 1 && records.last().isEmpty())
+        records.removeLast();
+    return records;
 }
 
 void RequireCount(const QString& text, QChar separator, int count) {

@@ -21,7 +21,8 @@ namespace job {
 constexpr int kAllTraces = 2147483647;
 constexpr std::uint16_t kEndOfTrace = 65535;
 
-// The records of a job; an empty job has none and throws prc::kFormatError.
+// The records of a job; an empty job has none and throws prc::kFormatError. One ";" at the end
+// closes the last record instead of starting an empty one.
 QStringList Records(const QString& text);
 // Throws prc::kFormatError unless `text` holds exactly `count` of `separator`.
 void RequireCount(const QString& text, QChar separator, int count);

@@ -42,7 +42,8 @@ TEST(Lum8Check, JobGrammarTable) {
         {"1:*,*,*,*", 1},
         {"1:*,*,*,*,*,*", 1},
         {"1*,*,*,*,1", 1},
-        {"1:*,*,*,*,1;", 1},
+        {"1:*,*,*,*,1;", 0}, // a closing ";"
+        {"1:*,*,*,*,1;;", 1},
     };
     for (int round = 0; round < 2; ++round)
         for (const Case& c : cases)

@@ -63,7 +63,9 @@ TEST(Qos5Job, CheckEntryResults) {
         {u"0;1:;2:*", 1},     // ":" last
         {u"0;1::*;2:*", 1},   // two ":"
         {u"0;1-5;2:*", 1},    // no ":"
-        {u"0;1:*;2:*;", 1},   // an empty piece
+        {u"0;1:*;2:*;", 0},   // a closing ";"
+        {u"0;1:*;;2:*", 1},   // an empty piece
+        {u"0;1:*;2:*;;", 1},  // an empty last piece
         {u"0;1:*;2:1-5 ", 2}, // trailing space
         {u"0;1:*;2:* ", 1},   // "* " is no "*", and holds no "-"
         {u"0;1:a-5;2:*", 2},

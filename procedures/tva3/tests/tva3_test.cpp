@@ -115,7 +115,8 @@ TEST(Tva3CheckEntry, ParsesTheJobGrammar) {
         // format errors: empty job or record, separators missing or doubled
         {"", 1},
         {";", 1},
-        {"1:1-50;", 1},
+        {"1:1-50;", 0}, // a closing ";"
+        {"1:1-50;;", 1},
         {"1:1-5;;2:1-5", 1},
         {"10:5", 1},
         {"10-5", 1},
