@@ -152,6 +152,7 @@ TEST_F(Qos5Run, RunTimeFailuresWriteNoOutput) {
         {"0;1:*;4:*", "o4.sgy", prc::kPropsDiffer},
         {"0;1:*;5:*", "o5.sgy", prc::kPropsDiffer},
         {"0;1:*;6:*", "o6.sgy", prc::kPieceOpen},
+        {"0;6:*;1:*", "o8.sgy", prc::kPieceOpen}, // the first piece's file as well
         {"0;1:*;7:*", "o7.sgy", prc::kDuplicateName},
         // The output is one of the pieces' files: refused before it is truncated.
         {"0;2:*;1:*", "in/a.sgy", prc::kOutputIsInput},
