@@ -49,7 +49,7 @@ int TUExec_base_mi::OpenIFile(const std::string& name) {
     // The reader's own Close: the filer's would close the output too.
     IFile().TCSegyReaderEx::Close();
     if (IFile().Open(name, 0, true) != 0)
-        return prc::kInputOpen;
+        return prc::kPieceOpen;
     m_iTraces = IFile().Traces();
     return 0;
 }

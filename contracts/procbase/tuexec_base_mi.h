@@ -20,8 +20,9 @@ public:
     // first input.
     virtual bool NextInputFile(std::string& name) = 0;
 
-    // Opens an input and leaves the output open: 0, prc::kInputOpen, or prc::kOutputIsInput
-    // when `name` is the output file.
+    // Opens an input and leaves the output open: 0, prc::kPieceOpen (every input is a piece of
+    // the job, the first one too, so a missing one fails alike wherever it stands), or
+    // prc::kOutputIsInput when `name` is the output file.
     int OpenIFile(const std::string& name) override;
 
 protected:

@@ -36,8 +36,9 @@ bool TUExec_qos5::CheckJobEx() {
         const int traces = file.GetInt(3);
         if (p.last == job::kAllTraces)
             p.last = traces;
-        // A first trace beyond the file is as much beyond it as a last one.
-        if (p.last > traces || p.first > p.last)
+        // A first trace beyond the file is as much beyond it as a last one; only the piece
+        // from trace 1 to the end of a file without traces is empty rather than beyond it.
+        if (p.last > traces || (p.first > p.last && p.first > 1))
             throw prc::kPieceBeyondFile;
     }
     return true;

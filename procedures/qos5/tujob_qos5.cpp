@@ -34,10 +34,10 @@ void TUJob_qos5::ParseFields(const QString& text) {
             rec.last = job::kAllTraces;
         } else {
             job::RequireCount(range, QLatin1Char('-'), 1);
-            rec.first = job::TraceNumber(S_Before(range, QLatin1Char('-')));
+            // "*" stands for the last trace only, so a first trace is a plain number from 1.
+            rec.first = int(job::Integer(S_Before(range, QLatin1Char('-')), 1, job::kAllTraces));
             rec.last = job::TraceNumber(S_After(range, QLatin1Char('-')));
-            // "*" is no first trace; a first trace of 0 or below is none either.
-            if (rec.first < 1 || rec.first == job::kAllTraces || rec.last < rec.first)
+            if (rec.last < rec.first)
                 throw prc::kValueError;
         }
         m_pieces.push_back(rec);

@@ -220,7 +220,8 @@ TEST(MultiInput, RefusedInputs) {
         int result;
     } cases[] = {
         {"no input at all", {}, out, prc::kJobDoesNotFit},
-        {"a later input is missing", {a, Home() + "/none.sgy"}, out, prc::kInputOpen},
+        {"a later input is missing", {a, Home() + "/none.sgy"}, out, prc::kPieceOpen},
+        {"the first input is missing", {Home() + "/none.sgy", a}, out, prc::kPieceOpen},
         {"the first input is the output", {a, a}, a, prc::kOutputIsInput},
     };
     for (const auto& c : cases) {

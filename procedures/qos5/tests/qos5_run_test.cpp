@@ -100,7 +100,10 @@ TEST_F(Qos5Run, JoinsPiecesOfFilesWithDifferentTraceLengths) {
         // a: 20 traces of 300 samples; b: 15 traces of 200 samples.
         const std::string a = Write("a.sgy", 2, 10, 300, order, format);
         const std::string b = Write("b.sgy", 1, 15, 200, order, format);
-        const std::vector<std::string> names = {"a.sgy", "b.sgy"};
+        // e: headers only, no trace.
+        const std::string e = Write("e.sgy", 1, 1, 300, order, format);
+        std::filesystem::resize_file(e, 3600);
+        const std::vector<std::string> names = {"a.sgy", "b.sgy", "e.sgy"};
         const struct {
             const char* job;
             std::vector<Piece> pieces;
@@ -112,6 +115,7 @@ TEST_F(Qos5Run, JoinsPiecesOfFilesWithDifferentTraceLengths) {
             {"400;2:3-*;1:2-2", {{b, 3, 15}, {a, 2, 2}}, 400, false},  // both padded
             {"1;1:10-20;1:1-5", {{a, 10, 20}, {a, 1, 5}}, 300, false}, // one file twice
             {"+0;2:1-1;1:20-20;2:15-15", {{b, 1, 1}, {a, 20, 20}, {b, 15, 15}}, 200, true},
+            {"0;3:*;1:*", {{e, 1, 0}, {a, 1, 20}}, 300, false}, // a whole empty file adds none
         };
         for (const auto& c : cases) {
             SCOPED_TRACE(std::string(c.job) + " order " + std::to_string(order));
@@ -152,6 +156,7 @@ TEST_F(Qos5Run, RunTimeFailuresWriteNoOutput) {
         {"0;1:*;4:*", "o4.sgy", prc::kPropsDiffer},
         {"0;1:*;5:*", "o5.sgy", prc::kPropsDiffer},
         {"0;1:*;6:*", "o6.sgy", prc::kPieceOpen},
+        {"0;6:*;1:*", "o8.sgy", prc::kPieceOpen}, // the first piece's file as well
         {"0;1:*;7:*", "o7.sgy", prc::kDuplicateName},
         // The output is one of the pieces' files: refused before it is truncated.
         {"0;2:*;1:*", "in/a.sgy", prc::kOutputIsInput},

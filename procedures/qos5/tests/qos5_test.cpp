@@ -57,6 +57,8 @@ TEST(Qos5Job, CheckEntryResults) {
         {u"0;1:0-4;2:*", 2},  // A of 0
         {u"0;1:-4-5;2:*", 1}, // two "-"
         {u"0;1:*-5;2:*", 2},  // "*" is no first trace
+        // A first trace written out as the largest int is a number; only the run can refuse it.
+        {u"0;1:2147483647-*;2:*", 0},
         {u"0;0:*;2:*", 2},    // file number 0
         {u"0;1:5;2:*", 1},    // no "-"
         {u"0;:1-5;2:*", 1},   // ":" first
