@@ -60,7 +60,7 @@ public:
 
     // Soft stop of the whole run (message 24 when `ask`); no new worker starts.
     int SoftStopAll(bool ask);
-    // Soft stop of the given files of the running batch, whatever their state; no question.
+    // Soft stop of the given files of the running batch that have not finished; no question.
     void SoftStopFiles(const QList<int>& rows);
     // Hard stop of the given started files (message 25 when `ask`): killed, result 199.
     int HardStopFiles(const QList<int>& rows, bool ask);
