@@ -71,6 +71,11 @@ int TUBatchRun::Start(const Request& request) {
     if (sameFolder(request.outputFolder, request.inputFolder) && request.prefix.isEmpty() &&
         request.suffix.isEmpty())
         return Refuse(41);
+    // The procedure would split such a name apart and take the wrong files by their numbers.
+    if (request.proc.Has(pfFileNames) &&
+        (request.inputFolder.contains(QLatin1Char('|')) ||
+         m_files.Names().join(QString()).contains(QLatin1Char('|'))))
+        return Refuse(MsgBarInName);
     QString job;
     if (request.proc.Has(pfJob)) {
         job = TUJobText::Normalise(request.jobLines);

@@ -43,9 +43,11 @@ public:
         bool remind = false; // ask message 52 before the run
     };
 
-    // Own refusals: a worker count below 1, no output folder.
+    // Own refusals: a worker count below 1, no output folder, a "|" in the input folder or a
+    // file name where the published job separates them by "|".
     static constexpr int MsgNoWorkers = 72;
     static constexpr int MsgNoOutputFolder = 73;
+    static constexpr int MsgBarInName = 74;
 
     // `channel` must be open; the scheduler answers its stop queries from now on.
     TUBatchRun(TUFileList& files, TCConcurrency& concurrency, TCMsgServer& channel,

@@ -310,6 +310,12 @@ TEST_F(SchedulerTest, StartRefusals) {
     EXPECT_TRUE(
         answerer.texts[0].contains(QString::fromUtf8("Префикс: не задан.  Cуффикс: \"_o\".")));
 
+    // A "|" in a name would split it apart in the published text of such procedures.
+    QFile bar(in + "/a|b.sgy");
+    ASSERT_TRUE(bar.open(QIODevice::WriteOnly));
+    files.Load(in + "/*.sgy");
+    EXPECT_EQ(run->Start(request(1, pfFileNames)), TUBatchRun::MsgBarInName);
+
     TUFileList empty;
     TUBatchRun other(empty, concurrency, channel, answerer);
     EXPECT_EQ(other.Start(request(1)), 22);
