@@ -14,6 +14,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
 
 #include <filesystem>
 
@@ -280,11 +281,16 @@ QStringList TUBatchRun::OutputFiles(int index) const {
 int TUBatchRun::DeleteFailedOutputs(int* deleted) {
     if (!m_answerer.Ask(39, SpvText(39)))
         return -1;
+    // With a prefix or suffix the output folder may be the input folder, so an output path
+    // may name another input file, which a failed run may not even have touched.
+    QSet<QString> inputs;
+    for (int i = 0; i < m_files.Count(); ++i)
+        inputs.insert(QFileInfo(m_files.InputPath(i)).canonicalFilePath());
     int count = 0;
     for (int i = 0; i < m_files.Count(); ++i)
         if (m_files.At(i).state == fsFailed)
             for (const QString& path : OutputFiles(i))
-                if (QFile::remove(path))
+                if (!inputs.contains(QFileInfo(path).canonicalFilePath()) && QFile::remove(path))
                     ++count;
     if (deleted)
         *deleted = count;

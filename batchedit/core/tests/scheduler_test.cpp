@@ -110,6 +110,25 @@ TEST_F(SchedulerTest, FailedFileAndDeletingFailedOutputs) {
     EXPECT_TRUE(run->CountText().isEmpty());
 }
 
+TEST_F(SchedulerTest, DeletingFailedOutputsSparesInputFiles) {
+    // In the input folder with a suffix, the output of a.sgy is the input a_o.sgy; the
+    // worker of a.sgy ended before writing anything.
+    for (const char* script : {"a.sgy:die", "a_o.sgy:ok"}) {
+        QFile f(in + "/" + QString(script).section(':', 0, 0));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QString(script).section(':', 1).toUtf8() + "\n");
+    }
+    files.Load(in + "/*.sgy");
+    TUBatchRun::Request r = request(1);
+    r.outputFolder = in;
+    ASSERT_TRUE(startAndFinish(r));
+    ASSERT_EQ(files.At(0).state, fsFailed);
+    int deleted = -1;
+    EXPECT_EQ(run->DeleteFailedOutputs(&deleted), 0);
+    EXPECT_EQ(deleted, 0);
+    EXPECT_TRUE(QFile::exists(in + "/a_o.sgy"));
+}
+
 TEST_F(SchedulerTest, OutputsOfAFileWithSeveralAreItsOwnOnly) {
     // Outputs of names that differ only in case, or that a wildcard in a name would match,
     // belong to other files.
