@@ -14,6 +14,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QSet>
+
+#include <filesystem>
 
 namespace {
 
@@ -21,6 +24,15 @@ namespace {
 // take to arrive before the file is failed.
 constexpr int kPollMs = 200;
 constexpr qint64 kGraceMs = 2000;
+
+// The same folder however it is spelled (a trailing separator, "..", a link): outputs named
+// like their inputs would replace them.
+bool sameFolder(const QString& a, const QString& b) {
+    std::error_code ec;
+    return a == b || (std::filesystem::equivalent(QFile::encodeName(a).toStdString(),
+                                                  QFile::encodeName(b).toStdString(), ec) &&
+                      !ec);
+}
 
 } // namespace
 
@@ -57,9 +69,14 @@ int TUBatchRun::Start(const Request& request) {
         return Refuse(MsgNoWorkers);
     if (request.outputFolder.isEmpty())
         return Refuse(MsgNoOutputFolder);
-    if (request.outputFolder == request.inputFolder && request.prefix.isEmpty() &&
+    if (sameFolder(request.outputFolder, request.inputFolder) && request.prefix.isEmpty() &&
         request.suffix.isEmpty())
         return Refuse(41);
+    // The procedure would split such a name apart and take the wrong files by their numbers.
+    if (request.proc.Has(pfFileNames) &&
+        (request.inputFolder.contains(QLatin1Char('|')) ||
+         m_files.Names().join(QString()).contains(QLatin1Char('|'))))
+        return Refuse(MsgBarInName);
     QString job;
     if (request.proc.Has(pfJob)) {
         job = TUJobText::Normalise(request.jobLines);
@@ -193,8 +210,9 @@ void TUBatchRun::SoftStopFiles(const QList<int>& rows) {
     // Outside a run a mark would outlive preparation and stop the file in the next run.
     if (m_mode != smRunning)
         return;
+    // A finished file keeps its result: marked, it would no longer show or count as failed.
     for (int i : rows)
-        if (i >= 0 && i < m_files.Count()) {
+        if (i >= 0 && i < m_files.Count() && !m_files.At(i).IsFinal()) {
             m_files.At(i).state = fsStopRequested;
             emit fileChanged(i);
         }
@@ -243,23 +261,36 @@ QStringList TUBatchRun::OutputFiles(int index) const {
         return QFileInfo(path).isFile() ? QStringList{path} : QStringList();
     const QFileInfo info(path);
     const QString name = info.fileName();
-    QString pattern = info.absolutePath() + QLatin1Char('/') + S_Before(name, QLatin1Char('.')) +
-                      QStringLiteral("#*");
-    if (name.contains(QLatin1Char('.')))
-        pattern += QLatin1Char('.') + S_After(name, QLatin1Char('.'));
+    const QString stem = S_Before(name, QLatin1Char('.')) + QLatin1Char('#');
+    const QString extension = name.contains(QLatin1Char('.'))
+                                  ? QLatin1Char('.') + S_After(name, QLatin1Char('.'))
+                                  : QString();
     QStringList found;
-    F_AppendFileList(pattern, found, true);
-    return found;
+    F_AppendFileList(info.absolutePath() + QLatin1Char('/') + stem + QLatin1Char('*') + extension,
+                     found, false);
+    // The listing ignores case and reads "*" and "?" of the name as wildcards, so it also
+    // finds other files' outputs; only names spelled exactly like this file's own are kept.
+    QStringList own;
+    for (const QString& candidate : found)
+        if (candidate.size() >= stem.size() + extension.size() && candidate.startsWith(stem) &&
+            candidate.endsWith(extension))
+            own.append(info.absolutePath() + QLatin1Char('/') + candidate);
+    return own;
 }
 
 int TUBatchRun::DeleteFailedOutputs(int* deleted) {
     if (!m_answerer.Ask(39, SpvText(39)))
         return -1;
+    // With a prefix or suffix the output folder may be the input folder, so an output path
+    // may name another input file, which a failed run may not even have touched.
+    QSet<QString> inputs;
+    for (int i = 0; i < m_files.Count(); ++i)
+        inputs.insert(QFileInfo(m_files.InputPath(i)).canonicalFilePath());
     int count = 0;
     for (int i = 0; i < m_files.Count(); ++i)
         if (m_files.At(i).state == fsFailed)
             for (const QString& path : OutputFiles(i))
-                if (QFile::remove(path))
+                if (!inputs.contains(QFileInfo(path).canonicalFilePath()) && QFile::remove(path))
                     ++count;
     if (deleted)
         *deleted = count;

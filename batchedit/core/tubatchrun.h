@@ -43,9 +43,11 @@ public:
         bool remind = false; // ask message 52 before the run
     };
 
-    // Own refusals: a worker count below 1, no output folder.
+    // Own refusals: a worker count below 1, no output folder, a "|" in the input folder or a
+    // file name where the published job separates them by "|".
     static constexpr int MsgNoWorkers = 72;
     static constexpr int MsgNoOutputFolder = 73;
+    static constexpr int MsgBarInName = 74;
 
     // `channel` must be open; the scheduler answers its stop queries from now on.
     TUBatchRun(TUFileList& files, TCConcurrency& concurrency, TCMsgServer& channel,
@@ -60,7 +62,7 @@ public:
 
     // Soft stop of the whole run (message 24 when `ask`); no new worker starts.
     int SoftStopAll(bool ask);
-    // Soft stop of the given files of the running batch, whatever their state; no question.
+    // Soft stop of the given files of the running batch that have not finished; no question.
     void SoftStopFiles(const QList<int>& rows);
     // Hard stop of the given started files (message 25 when `ask`): killed, result 199.
     int HardStopFiles(const QList<int>& rows, bool ask);

@@ -7,6 +7,16 @@
 
 #include <algorithm>
 
+namespace {
+
+// The worker's command line quotes its three paths with S_Quote, which cannot quote a '"': a
+// field holding one would reach the worker as other arguments, another file's path among them.
+bool carriesItsFields(const QString& commandLine) {
+    return commandLine.count(QLatin1Char('"')) == 6;
+}
+
+} // namespace
+
 int TUFileList::Load(const QString& pattern) {
     QStringList names;
     F_AppendFileList(pattern, names, false);
@@ -152,9 +162,13 @@ void TUFileList::StartInitial() {
 void TUFileList::StartNext() {
     const int i = ++m_lastStarted;
     TUFileRec& rec = m_recs[i];
+    // A worker that does not start is bound nowhere: its end must not uncount the processor
+    // of an earlier run's worker.
+    rec.core = -1;
+    const QString commandLine = CommandLine(i);
     const int core = m_concurrency ? m_concurrency->Assign() : -1;
     CP_ProcInfo info;
-    if (!CP_CreateProc(CommandLine(i), info, core)) {
+    if (!carriesItsFields(commandLine) || !CP_CreateProc(commandLine, info, core)) {
         if (m_concurrency)
             m_concurrency->Release(core);
         if (m_poster)

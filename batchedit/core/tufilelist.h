@@ -4,6 +4,7 @@
 //
 // Workers are started with CP_CreateProc; a start failure is reported through the status
 // poster as result 10, exactly like a worker's own final report, so it is counted the same way.
+// A file whose paths hold a '"' cannot be put on the worker's command line and fails so too.
 
 #include "core/tufilerec.h"
 

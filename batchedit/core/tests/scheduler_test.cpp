@@ -110,6 +110,52 @@ TEST_F(SchedulerTest, FailedFileAndDeletingFailedOutputs) {
     EXPECT_TRUE(run->CountText().isEmpty());
 }
 
+TEST_F(SchedulerTest, DeletingFailedOutputsSparesInputFiles) {
+    // In the input folder with a suffix, the output of a.sgy is the input a_o.sgy; the
+    // worker of a.sgy ended before writing anything.
+    for (const char* script : {"a.sgy:die", "a_o.sgy:ok"}) {
+        QFile f(in + "/" + QString(script).section(':', 0, 0));
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(QString(script).section(':', 1).toUtf8() + "\n");
+    }
+    files.Load(in + "/*.sgy");
+    TUBatchRun::Request r = request(1);
+    r.outputFolder = in;
+    ASSERT_TRUE(startAndFinish(r));
+    ASSERT_EQ(files.At(0).state, fsFailed);
+    int deleted = -1;
+    EXPECT_EQ(run->DeleteFailedOutputs(&deleted), 0);
+    EXPECT_EQ(deleted, 0);
+    EXPECT_TRUE(QFile::exists(in + "/a_o.sgy"));
+}
+
+TEST_F(SchedulerTest, OutputsOfAFileWithSeveralAreItsOwnOnly) {
+    // Outputs of names that differ only in case, or that a wildcard in a name would match,
+    // belong to other files.
+    const QMap<QString, QString> inputs{
+        {"a.sgy", "fail 3"}, {"A.sgy", "ok"}, {"x?.sgy", "fail 3"}, {"xy.sgy", "ok"}};
+    for (auto it = inputs.begin(); it != inputs.end(); ++it) {
+        QFile f(in + "/" + it.key());
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write(it.value().toUtf8() + "\n");
+    }
+    files.Load(in + "/*.sgy");
+    ASSERT_TRUE(startAndFinish(request(2, pfOutList)));
+    ASSERT_EQ(run->Failures(), 2);
+    for (const char* name : {"a_o#1.sgy", "a_o#2.sgy", "A_o#1.sgy", "xy_o#1.sgy"}) {
+        QFile f(out + "/" + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    }
+    const int a = files.Names().indexOf("a.sgy");
+    EXPECT_EQ(run->OutputFiles(a), (QStringList{out + "/a_o#1.sgy", out + "/a_o#2.sgy"}));
+    EXPECT_TRUE(run->OutputFiles(files.Names().indexOf("x?.sgy")).isEmpty());
+    int deleted = 0;
+    EXPECT_EQ(run->DeleteFailedOutputs(&deleted), 0);
+    EXPECT_EQ(deleted, 2);
+    EXPECT_TRUE(QFile::exists(out + "/A_o#1.sgy"));
+    EXPECT_TRUE(QFile::exists(out + "/xy_o#1.sgy"));
+}
+
 TEST_F(SchedulerTest, SoftStopOfTheBatchLeavesUnstartedFilesIdle) {
     makeInputs({"stoppable", "stoppable", "stoppable", "stoppable"});
     ASSERT_EQ(run->Start(request(2)), 0);
@@ -144,6 +190,26 @@ TEST_F(SchedulerTest, SoftStopOfAFileNotYetStartedActsWhenItsWorkerAsks) {
     EXPECT_EQ(files.At(0).state, fsDone);
     EXPECT_EQ(files.At(1).state, fsDone);
     EXPECT_EQ(run->Successes(), 2);
+}
+
+TEST_F(SchedulerTest, SoftStopOfFinishedFilesKeepsTheirResults) {
+    makeInputs({"fail 200", "ok", "stoppable"});
+    ASSERT_EQ(run->Start(request(3)), 0);
+    ASSERT_TRUE(runUntil([this] {
+        return files.At(0).IsFinal() && files.At(1).IsFinal() && files.At(2).state == fsRunning;
+    }));
+    run->SoftStopFiles({0, 1, 2});
+    EXPECT_EQ(files.At(0).state, fsFailed);
+    EXPECT_EQ(files.At(1).state, fsDone);
+    EXPECT_EQ(files.At(2).state, fsStopRequested);
+    ASSERT_TRUE(runUntil([this] { return ended; }));
+    EXPECT_EQ(run->Successes(), 2);
+    EXPECT_EQ(run->Failures(), 1);
+    // The failed file still counts as failed, so its output goes with the others'.
+    int deleted = 0;
+    EXPECT_EQ(run->DeleteFailedOutputs(&deleted), 0);
+    EXPECT_EQ(deleted, 1);
+    EXPECT_FALSE(QFile::exists(files.OutputPath(0)));
 }
 
 TEST_F(SchedulerTest, HardStopGives199) {
@@ -181,11 +247,31 @@ TEST_F(SchedulerTest, UnstartableWorkerGives10AndTheRunGoesOn) {
     QTemporaryDir emptyApp;
     QDir().mkpath(emptyApp.path() + "/ProcLib");
     makeInputs({"ok", "ok"});
+    // A first run binds the files' workers; a worker that then cannot start is bound nowhere,
+    // so its end uncounts no processor another worker of the new run may be bound to.
+    ASSERT_TRUE(startAndFinish(request(2)));
+    ASSERT_GE(files.At(0).core, 0);
+    run->EnterPrepare();
     KT_SetAppDir(emptyApp.path());
     ASSERT_TRUE(startAndFinish(request(1)));
     EXPECT_EQ(files.At(0).result, 10);
     EXPECT_EQ(files.At(1).result, 10);
+    EXPECT_EQ(files.At(0).core, -1);
+    EXPECT_EQ(files.At(1).core, -1);
     EXPECT_EQ(run->Failures(), 2);
+}
+
+TEST_F(SchedulerTest, ANameTheCommandLineCannotCarryIsNotStarted) {
+    // Quoted on the worker's command line, a"b"c.sgy would read as abc.sgy: another file.
+    for (const char* name : {"a\"b\"c.sgy", "abc.sgy"}) {
+        QFile f(in + "/" + name);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("ok\n");
+    }
+    files.Load(in + "/*.sgy");
+    ASSERT_TRUE(startAndFinish(request(1)));
+    EXPECT_EQ(files.At(files.Names().indexOf("a\"b\"c.sgy")).result, 10);
+    EXPECT_EQ(files.At(files.Names().indexOf("abc.sgy")).state, fsDone);
 }
 
 TEST_F(SchedulerTest, StartRefusals) {
@@ -214,6 +300,15 @@ TEST_F(SchedulerTest, StartRefusals) {
         EXPECT_EQ(run->Start(r), c.expected) << c.what;
         EXPECT_EQ(run->GetMode(), TUBatchRun::smPrepare) << c.what;
     }
+    // The input folder under another spelling is the same folder: the outputs would replace
+    // the inputs.
+    ASSERT_TRUE(QFile::link(in, dir.path() + "/link"));
+    for (const QString& same : {in + "/", dir.path() + "/link", out + "/../in"}) {
+        TUBatchRun::Request r = request(1);
+        r.outputFolder = same;
+        r.suffix.clear();
+        EXPECT_EQ(run->Start(r), 41) << same.toStdString();
+    }
     TUBatchRun::Request r = request(1, pfJob, {"1:2", "x"});
     run->Start(r);
     EXPECT_EQ(run->RefusalText(), QString::fromUtf8("Недопустимый символ  'x'  в задании."));
@@ -233,6 +328,12 @@ TEST_F(SchedulerTest, StartRefusals) {
     EXPECT_EQ(answerer.ids, QList<int>{52});
     EXPECT_TRUE(
         answerer.texts[0].contains(QString::fromUtf8("Префикс: не задан.  Cуффикс: \"_o\".")));
+
+    // A "|" in a name would split it apart in the published text of such procedures.
+    QFile bar(in + "/a|b.sgy");
+    ASSERT_TRUE(bar.open(QIODevice::WriteOnly));
+    files.Load(in + "/*.sgy");
+    EXPECT_EQ(run->Start(request(1, pfFileNames)), TUBatchRun::MsgBarInName);
 
     TUFileList empty;
     TUBatchRun other(empty, concurrency, channel, answerer);
