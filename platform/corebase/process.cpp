@@ -108,13 +108,6 @@ bool CP_CreateProc(const QString& commandLine, CP_ProcInfo& info, int processor)
     return true;
 }
 
-bool CP_SetAffinity(const CP_ProcInfo& info, int processor) {
-    cpu_set_t one;
-    if (info.pid <= 0 || !processorSet(processor, one))
-        return false;
-    return sched_setaffinity(info.pid, sizeof(one), &one) == 0;
-}
-
 bool CP_Terminate(const CP_ProcInfo& info) {
     return info.pid > 0 && kill(info.pid, SIGKILL) == 0;
 }

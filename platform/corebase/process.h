@@ -18,11 +18,9 @@ QStringList CP_SplitCommandLine(const QString& commandLine);
 // unbound. The process leads a process group of its own, so signals sent to the starter's
 // group (a Ctrl+C at its terminal) do not reach it. False when it cannot start (missing or not
 // executable program, a processor outside 0 .. CP_ProcessorCount() - 1 or one the system
-// refuses to bind to): a process is started bound as asked or not at all.
+// refuses to bind to): a process is started bound as asked or not at all. Logical processors
+// are numbered 0 .. CP_ProcessorCount() - 1 over the processors this process may run on.
 bool CP_CreateProc(const QString& commandLine, CP_ProcInfo& info, int processor = -1);
-// Binds a running process to one logical processor. Logical processors are numbered
-// 0 .. CP_ProcessorCount() - 1 over the processors this process may run on.
-bool CP_SetAffinity(const CP_ProcInfo& info, int processor);
 // Kills the process at once (SIGKILL).
 bool CP_Terminate(const CP_ProcInfo& info);
 // True once the process has ended; reaps it, so no zombie stays behind. `exitCode` gets its
