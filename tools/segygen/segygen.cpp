@@ -40,10 +40,14 @@ int ReceiverX(const SynthSpec& s, int rec) {
     return rec * s.receiverStep;
 }
 
+// Card `line` (from 0, below 40) of a textual block: "C" and its number in two places, a blank
+// and the text, cut or padded with blanks to 80 characters.
 void PutCard(unsigned char* block, int line, const std::string& text) {
-    char card[81];
-    std::snprintf(card, sizeof card, "C%2d %-76.76s", line + 1, text.c_str());
-    std::memcpy(block + 80 * line, card, 80);
+    char number[4];
+    std::snprintf(number, sizeof number, "%2d", (line + 1) % 100);
+    std::string card = std::string("C") + number + ' ' + text.substr(0, 76);
+    card.resize(80, ' ');
+    std::memcpy(block + 80 * line, card.data(), 80);
 }
 
 void MakeTextBlock(unsigned char* block, bool ebcdic, const std::vector<std::string>& lines) {
