@@ -34,7 +34,9 @@ void TUJob_zar9::ParseFields(const QString& text) {
     const QString body = m_keepNumber ? text.mid(1) : text;
     job::RequireCount(body, QLatin1Char(';'), 2);
     job::RequireCount(body, QLatin1Char(','), 4);
-    const QStringList parts = job::Records(body);
+    // Exactly three records, the last of them possibly empty (a value error below): the split
+    // keeps an empty piece after the last ";", which job::Records would drop.
+    const QStringList parts = S_StrToStrArray(body, QLatin1Char(';'));
     const QStringList modes = S_StrToStrArray(parts[0], QLatin1Char(','));
     const QStringList words = S_StrToStrArray(parts[1], QLatin1Char(','));
     if (modes.size() != 4 || words.size() != 2)
