@@ -6,6 +6,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstring>
 
@@ -148,8 +149,9 @@ int Run(const std::vector<std::string>& args, std::string& out, std::string& err
                 blocks.emplace_back();
                 reader.GetTextList(blocks.back(), b);
             }
-        for (int t = o.first; t >= 1 && t <= o.last; ++t) {
-            reader.SetTrace(t);
+        // 64 bits: the range may end at trace 2147483647.
+        for (int64_t t = o.first; t >= 1 && t <= o.last; ++t) {
+            reader.SetTrace(int(t));
             headers.push_back(Words(reader, 'T'));
             if (o.samples) {
                 samples.emplace_back(size_t(reader.Samples()));

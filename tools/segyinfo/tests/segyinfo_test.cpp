@@ -177,6 +177,39 @@ TEST(SegyInfo, PlainFactsAndFailures) {
     }
 }
 
+TEST(SegyInfo, ListsTheLastTracesOfAFileAtTheTraceLimit) {
+    // One int8 sample: 241-byte traces; a sparse file of 2147483647 traces, the last one marked.
+    Folder dir;
+    const std::string path = dir.File("huge.sgy");
+    std::vector<char> hdr(3600, 0);
+    TCSegyReaderEx::SetWord(hdr.data() + 3200, 'B', trc::bf::kSampleInterval, 1000, true);
+    TCSegyReaderEx::SetWord(hdr.data() + 3200, 'B', trc::bf::kSamples, 1, true);
+    TCSegyReaderEx::SetWord(hdr.data() + 3200, 'B', trc::bf::kFormat, 8, true);
+    std::ofstream(path, std::ios::binary).write(hdr.data(), std::streamsize(hdr.size()));
+    const int64_t size = 3600 + int64_t(241) * 2147483647;
+    std::error_code ec;
+    std::filesystem::resize_file(path, uint64_t(size), ec);
+    if (ec)
+        GTEST_SKIP() << "no sparse files of 500 GiB here: " << ec.message();
+    std::vector<char> last(241, 0);
+    TCSegyReaderEx::SetWord(last.data(), 'T', trc::tf::kSeqFile, 77, true);
+    last[240] = 5;
+    {
+        std::fstream f(path, std::ios::binary | std::ios::in | std::ios::out);
+        f.seekp(size - 241);
+        f.write(last.data(), std::streamsize(last.size()));
+    }
+
+    ASSERT_EQ(RunSegyInfo(dir, "\"" + path + "\" --json --traces 2147483646-2147483647 --samples"),
+              0)
+        << Slurp(dir.File("err.txt"));
+    const std::string json = Slurp(dir.File("out.txt"));
+    for (const char* part :
+         {"\"traces\":2147483647,", "{\"trace\":2147483646,\"words\":[0,0,",
+          "{\"trace\":2147483647,\"words\":[0,77,", "\"sample_values\":[[0],[5]]}"})
+        EXPECT_NE(json.find(part), std::string::npos) << part << " in " << json;
+}
+
 TEST(SegyGen, CommandWritesTheFileItIsAskedFor) {
     Folder dir;
     const std::string path = dir.File("gen.sgy");
