@@ -130,8 +130,9 @@ void TUExec_base::WriteExtraTextBlocks() {
 
 void TUExec_base::ProcessTraces() {
     const int step = BlockTraces();
-    for (int first = 1; first <= m_iTraces; first += step)
-        ProcessBlock(first, std::min(step, m_iTraces - first + 1));
+    // In 64 bits: the last block may end at trace 2147483647.
+    for (std::int64_t first = 1; first <= m_iTraces; first += step)
+        ProcessBlock(int(first), int(std::min<std::int64_t>(step, m_iTraces - first + 1)));
 }
 
 int TUExec_base::MapTraceIndex() {

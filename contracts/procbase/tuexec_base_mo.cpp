@@ -49,7 +49,7 @@ void TUExec_base_mo::WriteOutputTraces(int k) {
     while (more) {
         const int first = n;
         int count = 1;
-        while ((more = NextOutputTrace(k, n)) && n == first + count && count < block)
+        while ((more = NextOutputTrace(k, n)) && n == std::int64_t(first) + count && count < block)
             ++count;
         if (count == 1)
             ProcessOneTrace(first);

@@ -20,7 +20,9 @@ bool TUExec_zar9::CheckJobEx() {
     const int block = int(std::max<std::int64_t>(1, kBlockBytes / tb));
     std::vector<unsigned char> buf(size_t(std::min(block, std::max(traces, 1)) * tb));
     m_job.ReserveTraces(traces);
-    for (int first = 1; first <= traces;) {
+    // In 64 bits: the last block may end at trace 2147483647.
+    for (std::int64_t next = 1; next <= traces;) {
+        const int first = int(next);
         const int count = std::min(block, traces - first + 1);
         in.ReadRawTraces(first, count, buf.data());
         for (int j = 0; j < count; ++j) {
@@ -34,7 +36,7 @@ bool TUExec_zar9::CheckJobEx() {
             m_job.AddTrace(rec);
             ConnectToSupervisor(first + j);
         }
-        first += count;
+        next += count;
     }
     const int r = m_job.BuildPlan();
     if (r != 0)
