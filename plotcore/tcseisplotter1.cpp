@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QPainter>
 #include <algorithm>
+#include <cstdint>
 
 namespace {
 
@@ -91,11 +92,13 @@ void TCSeisPlotter1::CalcFrame(const QPoint& vertex) {
     int tLast = m_options->TRound(m_traceCount);
     if (tLast > m_traceCount)
         tLast -= tStep;
+    // 64 bits: a frame from a vertex near trace 2147483647 would end beyond the int range.
     m_x0 = x;
-    m_x1 = x + tSpan;
-    if (m_x1 > tLast) {
+    if (int64_t(x) + tSpan > tLast) {
         m_x0 = std::max(tLast - tSpan, tStep);
         m_x1 = std::min(m_x0 + tSpan, tLast);
+    } else {
+        m_x1 = x + tSpan;
     }
     m_frameTraces = (m_x1 - m_x0) / tStep + 1;
     m_padRight = (m_frameTraces + 1) * tScale + m_padLeft + 2;
@@ -159,8 +162,9 @@ void TCSeisPlotter1::DrawPadRect() {
 }
 
 bool TCSeisPlotter1::DrawTraces() {
-    for (int trace = m_x0; trace <= m_x1; trace += TStep()) {
-        if (!DrawTrace(trace))
+    // In 64 bits: the frame may end at trace 2147483647.
+    for (int64_t trace = m_x0; trace <= m_x1; trace += TStep()) {
+        if (!DrawTrace(int(trace)))
             return false;
     }
     return true;
@@ -308,10 +312,9 @@ QPoint TCSeisPlotter1::GetMovedVertex(int dir, int xPercent, int yPercent) const
     const int dx = digit((dir / 10) % 10), dy = digit(dir % 10);
     int x = m_x0, y = m_y0;
     if (dx != 0) {
-        x = int(m_x0 + dx * xPercent * 0.01 * (m_x1 - m_x0) + 0.5);
-        x = std::max(x, 1);
-        if (x > m_traceCount)
-            x = m_traceCount - 1;
+        // Compared before the conversion: a move beyond trace 2147483647 leaves the int range.
+        const double to = m_x0 + dx * xPercent * 0.01 * (m_x1 - m_x0) + 0.5;
+        x = to < 1 ? 1 : to >= m_traceCount + 1.0 ? m_traceCount - 1 : int(to);
     }
     if (dy != 0) {
         y = int(m_y0 + dy * yPercent * 0.01 * (m_y1 - m_y0) + 0.5);

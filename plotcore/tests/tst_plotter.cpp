@@ -68,6 +68,9 @@ TEST_F(Plotter, TraceFrameFitsThePadAndStopsAtTheLastWholeStep) {
         {10, 3, 7, 700, 10, 3, 9, 3, 30},           // so is it from a vertex on trace 10
         {10, 1, 7, 700, 4, 1, 10, 10, 79},          // the whole file fits
         {1000, 4, 10, 300, 7, 4, 116, 29, 302},     // vertex snapped down to the grid
+        // The last traces of a file at the trace limit.
+        {2147483647, 1, 7, 700, 2147483647, 2147483549, 2147483647, 99, 702},
+        {2147483647, 3, 7, 700, 2147483600, 2147483352, 2147483646, 99, 702},
     };
     for (const TraceFrameCase& c : cases) {
         opts.tStep = qint16(c.tStep);
@@ -417,6 +420,18 @@ TEST_F(Plotter, MissingDataStopsTheFrameAndKeepsTheTracesDrawn) {
     bare.CalculateFrame(QPoint(1, 1));
     EXPECT_FALSE(bare.DrawTrace(1));
     EXPECT_FALSE(bare.DrawTraces());
+}
+
+TEST_F(Plotter, FramesAndDrawsTheLastTracesOfAFileAtTheTraceLimit) {
+    Open(2147483647, 30, 200, 30);
+    plotter.CalculateFrame(QPoint(2147483647, 1));
+    ASSERT_EQ(plotter.GetFrameRect().right(), 2147483647);
+    // A move to the right beyond the last trace stops one short of it, as in smaller files.
+    EXPECT_EQ(plotter.GetMovedVertex(10, 200, 0), QPoint(2147483646, 1));
+    EXPECT_TRUE(plotter.DrawTraces());
+    ASSERT_EQ(int(source.asked.size()), plotter.FrameTraces());
+    EXPECT_EQ(source.asked.front(), plotter.GetFrameRect().left());
+    EXPECT_EQ(source.asked.back(), 2147483647);
 }
 
 TEST_F(Plotter, TinyCanvasesAndZeroOptionsDrawWithoutFault) {
