@@ -12,10 +12,6 @@ void T_TextOut(QPainter& p, int x, int y, const QString& text) {
     p.drawText(x, y + p.fontMetrics().ascent(), text);
 }
 
-void T_TextCentred(QPainter& p, int x, int y, const QString& text) {
-    T_TextOut(p, x - p.fontMetrics().horizontalAdvance(text) / 2, y, text);
-}
-
 void T_PenLineTo(QPainter& p, QPoint a, QPoint b) {
     if (a == b)
         return;

@@ -14,8 +14,6 @@ QFontMetrics T_FontMetrics(const QFont& font, const QImage* device);
 
 // Draws `text` in the painter's font and pen with the top-left of its cell at (x, y).
 void T_TextOut(QPainter& p, int x, int y, const QString& text);
-// The same, centred horizontally on x.
-void T_TextCentred(QPainter& p, int x, int y, const QString& text);
 
 // A line from a to b without b; a and b share a row or a column.
 void T_PenLineTo(QPainter& p, QPoint a, QPoint b);

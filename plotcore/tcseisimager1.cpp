@@ -8,6 +8,7 @@
 #include "plotcore/tcimgsources.h"
 #include "plotcore/tcolor.h"
 #include "plotcore/tcsviewopts.h"
+#include "plotcore/tlabelrow.h"
 
 #include <QPainter>
 #include <algorithm>
@@ -30,6 +31,51 @@ constexpr qint64 kMaxCount = 1000000;
 int Count(int first, int last, int step) {
     const qint64 n = (qint64(last) - first) / step + 1;
     return n >= 1 && n <= kMaxCount ? int(n) : 0;
+}
+
+// The picture's margin, kept also between captions that stand side by side.
+constexpr int kMargin = 20;
+
+// The narrowest picture in which no caption leaves the picture or comes within the margin of
+// another: the info lines stand at the left, the title centred and the right caption
+// right-aligned on the top row, the subtitle centred at subtitleY. Captions are kept apart side
+// by side only where they share pixel rows. fm: the metrics of the three fonts.
+int CaptionWidth(const TCImageProps& props, const QFontMetrics (&fm)[3], int subtitleY) {
+    const int h0 = fm[0].height();
+    int width = 0;
+    for (int i = 0; i < 3; ++i) {
+        if (!props.GetStrInfo(i).isEmpty())
+            width =
+                std::max(width, kMargin + fm[0].horizontalAdvance(props.GetStrInfo(i)) + kMargin);
+    }
+    // The first column a caption in rows top <= y < bottom may take, right of the info lines.
+    auto leftEdge = [&](int top, int bottom) {
+        int edge = kMargin;
+        for (int i = 0; i < 3; ++i) {
+            const int y = kMargin + i * h0;
+            if (!props.GetStrInfo(i).isEmpty() && y < bottom && top < y + h0)
+                edge = std::max(edge,
+                                kMargin + fm[0].horizontalAdvance(props.GetStrInfo(i)) + kMargin);
+        }
+        return edge;
+    };
+    const QString title = props.GetStrInfo(3), subtitle = props.GetStrInfo(4),
+                  right = props.GetStrInfo(5);
+    const int top = leftEdge(kMargin, kMargin + fm[1].height());
+    const int rightW = fm[1].horizontalAdvance(right);
+    if (!right.isEmpty())
+        width = std::max(width, top + rightW + kMargin);
+    if (!title.isEmpty()) {
+        // Centred: as much room on its right as on its left.
+        const int titleW = fm[1].horizontalAdvance(title);
+        width = std::max(width, titleW + 2 * top);
+        if (!right.isEmpty())
+            width = std::max(width, titleW + 2 * (kMargin + rightW + kMargin));
+    }
+    if (!subtitle.isEmpty())
+        width = std::max(width, fm[2].horizontalAdvance(subtitle) +
+                                    2 * leftEdge(subtitleY, subtitleY + fm[2].height()));
+    return width;
 }
 
 int Deflection(float v, int amp) {
@@ -84,7 +130,8 @@ QRect TCSeisImager1::Pad() const {
 }
 
 void TCSeisImager1::CalcLayout(QSize& size) {
-    const QFontMetrics fm0 = Metrics(Font(0)), fm1 = Metrics(Font(1)), fm2 = Metrics(Font(2));
+    const QFontMetrics fm[3] = {Metrics(Font(0)), Metrics(Font(1)), Metrics(Font(2))};
+    const QFontMetrics &fm0 = fm[0], &fm1 = fm[1], &fm2 = fm[2];
     const int h0 = fm0.height();
 
     m_infoY = 20;
@@ -118,7 +165,9 @@ void TCSeisImager1::CalcLayout(QSize& size) {
     m_padLeft = 34 + w;
     m_padRight = m_padLeft + (m_traceCount + 1) * TScale();
     m_rightTimeLeft = m_padRight + 14;
-    const int width = m_padRight + 14 + timeW + 20;
+    // Wider than the section where the captions need it; the section keeps its place.
+    const int width =
+        std::max(m_padRight + 14 + timeW + 20, CaptionWidth(*m_props, fm, m_subtitleY));
 
     m_titleX = (width - fm1.horizontalAdvance(m_props->GetStrInfo(3))) / 2;
     m_rightCapX = width - 20 - fm1.horizontalAdvance(m_props->GetStrInfo(5));
@@ -250,16 +299,18 @@ void TCSeisImager1::DrawAxis() {
 void TCSeisImager1::DrawTraceAxis(QPainter& p, bool upper) {
     const QColor tick = T_ToQColor(m_options->traceColor);
     p.setPen(Qt::black);
+    // Every labelled slot gets its tick; its number (and offset) only where it has room.
+    TLabelRow labels(upper ? m_traceRowY : m_bottomRowY, m_bitmap.width());
+    TLabelRow offsetLabels(m_offRowY, m_bitmap.width());
     if (upper && m_props->OffAxis())
-        T_TextOut(p, 20, m_offRowY, T_PlotText(TPlotText::ImgOffset));
+        offsetLabels.DrawName(p, kMargin, T_PlotText(TPlotText::ImgOffset));
     if (upper)
-        T_TextOut(p, 20, m_traceRowY, T_PlotText(TPlotText::ImgTrace));
+        labels.DrawName(p, kMargin, T_PlotText(TPlotText::ImgTrace));
     const bool offsets = upper && m_offsets && m_props->OffAxis();
     // Guards against a zero divisor or step arriving through a properties or options file.
     const int offFactor = std::max(1, m_props->OffFactor());
     const int scale = std::max(1, m_props->Scale());
     const int step = std::max<int>(1, m_options->traceLabelStep);
-    const int labelY = upper ? m_traceRowY : m_bottomRowY;
     const int tickFrom = upper ? m_padTop - 2 : m_padBottom + 2;
     const int tickTo = upper ? m_padTop - 12 : m_padBottom + 12;
     // Traces are drawn from T2 down, so slot 1 holds T1 only when T2 - T1 is a whole number of
@@ -270,9 +321,9 @@ void TCSeisImager1::DrawTraceAxis(QPainter& p, bool upper) {
         const int x = std::max(k, 1) * TScale() + m_padLeft;
         const int trace = first + std::max(k - 1, 0) * TStep();
         p.setPen(Qt::black);
-        T_TextCentred(p, x, labelY, QString::number(trace));
+        labels.DrawCentred(p, x, QString::number(trace));
         if (offsets && label % offFactor == 0)
-            T_TextCentred(p, x, m_offRowY, QString::number(m_offsets->ImgOffset(trace) / scale));
+            offsetLabels.DrawCentred(p, x, QString::number(m_offsets->ImgOffset(trace) / scale));
         p.setPen(tick);
         T_PenLineTo(p, QPoint(x, tickFrom), QPoint(x, tickTo));
     }

@@ -6,6 +6,7 @@
 #include "plotcore/tcolor.h"
 #include "plotcore/tcsviewopts.h"
 #include "plotcore/tctrcdelegate.h"
+#include "plotcore/tlabelrow.h"
 
 #include <QImage>
 #include <QPainter>
@@ -230,10 +231,12 @@ void TCSeisPlotter1::DrawTraceAxis(QPainter& p) {
 
     const int y = 1 + h;
     const int step = std::max<int>(1, m_options->traceLabelStep);
+    // Every labelled slot gets its tick; its number only where it has room.
+    TLabelRow labels(y, CanvasWidth());
     for (int k = 0; k <= m_frameTraces; k += step) {
         const int x = std::max(k, 1) * tScale + m_padLeft;
         p.setPen(text);
-        T_TextCentred(p, x, y, QString::number(m_x0 + std::max(k - 1, 0) * TStep()));
+        labels.DrawCentred(p, x, QString::number(m_x0 + std::max(k - 1, 0) * TStep()));
         p.setPen(tick);
         T_PenLineTo(p, QPoint(x, y + h), QPoint(x, m_padTop));
     }

@@ -1,3 +1,4 @@
+#include "pictures.h"
 #include "plotcore/canvastext.h"
 #include "plotcore/rasterfiles.h"
 #include "plotcore/tcimageprops.h"
@@ -167,7 +168,112 @@ TEST_F(Imager, LayoutFollowsCaptionsOffsetRowAndWidestLabel) {
         EXPECT_EQ(pad.bottom(), top + 300);
         EXPECT_EQ(pad.left(), 34 + w) << c.interval;
         EXPECT_EQ(pad.right(), 34 + w + 77);
-        EXPECT_EQ(size, QSize(pad.right() + 14 + timeW + 20, pad.bottom() + 14 + h0 + 20));
+        // A centred title with a right caption of its width on its row needs 20 pixels of
+        // margin and 20 of gap on both sides: the narrow picture is widened for them.
+        const int sectionW = pad.right() + 14 + timeW + 20;
+        const int captionsW = 3 * Metrics(big).horizontalAdvance(QStringLiteral("Профиль")) + 80;
+        EXPECT_EQ(size, QSize(c.captions ? std::max(sectionW, captionsW) : sectionW,
+                              pad.bottom() + 14 + h0 + 20));
+    }
+}
+
+TEST_F(Imager, CaptionsNeverTouchEachOtherOrLeaveThePicture) {
+    // The info lines as the exporter writes them, beside a title, a subtitle and a right
+    // caption in the default fonts. A narrow picture is widened; a wide one keeps its width.
+    struct Case {
+        int traces;
+        bool widened;
+        const char* picture;
+    } const cases[] = {
+        {10, true, "export-10-traces"},
+        {60, true, "export-60-traces"},
+        {400, false, nullptr},
+    };
+    const QString info[] = {
+        QStringLiteral("File \"shot_0345.sgy\".  Sample interval 2 ms"),
+        QStringLiteral("Traces: 1 - 60 with increment 1. Samples: 1 - 250 with increment 1."),
+        QStringLiteral("Reduction velocity: none. Bandpass Filter: 5 - 50 Hz."),
+    };
+    for (int i = 0; i < 3; ++i)
+        props.SetStrInfo(i, info[i]);
+    props.SetStrInfo(3, QStringLiteral("Профиль 12"));
+    props.SetStrInfo(4, QStringLiteral("Сейсмограмма ПВ 345"));
+    props.SetStrInfo(5, QStringLiteral("Лист 3"));
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.traces << " traces");
+        Make(QRect(QPoint(1, 1), QPoint(c.traces, 250)), 24);
+        record.value = [](int t, int i) { return float(std::sin(0.2 * i + 0.9 * t)); };
+        ASSERT_TRUE(imager.AllocateMem());
+        ASSERT_TRUE(imager.DrawImage());
+        const QImage& img = *imager.Canv();
+        if (c.picture)
+            T_SavePicture(img, c.picture);
+        const int w = img.width();
+        const QRect pad = imager.Pad();
+        const QFontMetrics fm0 = Metrics(props.GetFont(0)), fm1 = Metrics(props.GetFont(1)),
+                           fm2 = Metrics(props.GetFont(2));
+        const int h0 = fm0.height();
+        const int timeW = fm0.horizontalAdvance(QStringLiteral("500"));
+        EXPECT_EQ(w > pad.right() + 14 + timeW + 20, c.widened);
+
+        // Where each caption stands: info lines at the left, title centred, right caption at the
+        // right margin, subtitle centred below the title.
+        std::vector<QRect> boxes;
+        for (int i = 0; i < 3; ++i)
+            boxes.emplace_back(20, 20 + i * h0, fm0.horizontalAdvance(info[i]), h0);
+        const int wt = fm1.horizontalAdvance(props.GetStrInfo(3));
+        const int wr = fm1.horizontalAdvance(props.GetStrInfo(5));
+        const int ws = fm2.horizontalAdvance(props.GetStrInfo(4));
+        boxes.emplace_back((w - wt) / 2, 20, wt, fm1.height());
+        boxes.emplace_back(w - 20 - wr, 20, wr, fm1.height());
+        boxes.emplace_back((w - ws) / 2, 20 + fm1.height() + 4, ws, fm2.height());
+        for (size_t i = 0; i < boxes.size(); ++i) {
+            EXPECT_TRUE(img.rect().contains(boxes[i])) << "caption " << i;
+            for (size_t j = 0; j < i; ++j)
+                EXPECT_FALSE(boxes[i].intersects(boxes[j])) << "captions " << j << ", " << i;
+        }
+        // And the captions are drawn there: all ink above the trace axis lies in those boxes.
+        const int traceRow = pad.top() - h0 - 14;
+        for (const QRect& b : boxes)
+            EXPECT_FALSE(Ink(img, b.intersected(img.rect())).isEmpty());
+        for (int y = 0; y < traceRow; ++y)
+            for (int x = 0; x < w; ++x)
+                if ((img.pixel(x, y) & 0xFFFFFF) != 0xFFFFFF) {
+                    const bool inBox = std::any_of(boxes.begin(), boxes.end(), [&](QRect b) {
+                        return b.adjusted(-2, -2, 2, 2).contains(x, y);
+                    });
+                    ASSERT_TRUE(inBox) << "ink at " << x << "," << y;
+                }
+    }
+}
+
+TEST_F(Imager, TraceLabelsThatWouldTouchAreLeftOut) {
+    // 3-pixel centres and six-digit trace numbers, on both trace axes.
+    opts.tScale = 3;
+    Make(QRect(QPoint(123456, 1), QPoint(123555, 100)), 24);
+    ASSERT_TRUE(imager.AllocateMem());
+    ASSERT_TRUE(imager.DrawImage());
+    const QImage& img = *imager.Canv();
+    const QRect pad = imager.Pad();
+    const QFontMetrics fm0 = Metrics(props.GetFont(0));
+    const int h0 = fm0.height();
+    const int widest = fm0.horizontalAdvance(QStringLiteral("123555"));
+    std::vector<int> centres;
+    for (int k = 0; k <= imager.TraceCount(); k += opts.traceLabelStep)
+        centres.push_back(std::max(k, 1) * opts.tScale + pad.left());
+    for (int row : {pad.top() - h0 - 14, pad.bottom() + 14}) {
+        auto runs = T_InkRuns(img, row, h0);
+        if (row < pad.top()) // "ТRACE" leads the upper row
+            runs.erase(runs.begin());
+        ASSERT_GE(runs.size(), 3u) << "row " << row;
+        EXPECT_LT(runs.size(), centres.size()) << "row " << row;
+        for (const auto& run : runs) {
+            EXPECT_LE(run.second - run.first + 1, widest) << "row " << row << " at " << run.first;
+            EXPECT_TRUE(std::any_of(
+                centres.begin(), centres.end(),
+                [&](int x) { return std::abs(run.first + run.second + 1 - 2 * x) <= 4; }))
+                << "row " << row << " at " << run.first;
+        }
     }
 }
 
@@ -242,7 +348,7 @@ TEST_F(Imager, TextRowsStandWhereTheLayoutPutsThem) {
             lastWidth = ink.width();
         }
     }
-    // Offsets stand in their row centred on the labelled slots.
+    // Offsets stand in their row centred on the labelled centres.
     const int slot5 = pad.left() + 5 * opts.tScale;
     const QRect offset = Ink(img, QRect(slot5 - 13, offRow, 27, h0));
     ASSERT_FALSE(offset.isEmpty());
@@ -266,7 +372,7 @@ TEST_F(Imager, FrameAndTicksOfTheFourAxes) {
     for (int x : {l - 4, r + 2})
         EXPECT_EQ(Px(x, midY), 0xFFFFFFu) << "column " << x;
 
-    // Trace ticks at slots 1, 5, 10, ... above and below, 10 pixels long from the frame.
+    // Trace ticks at centres 1, 5, 10, ... above and below, 10 pixels long from the frame.
     for (int slot = 1; slot <= 30; ++slot) {
         const bool labelled = slot == 1 || slot % 5 == 0;
         const int x = l + slot * opts.tScale;

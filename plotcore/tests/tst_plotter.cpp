@@ -1,3 +1,4 @@
+#include "pictures.h"
 #include "plotcore/canvastext.h"
 #include "plotcore/tcolor.h"
 #include "plotcore/tcseisplotter1.h"
@@ -5,6 +6,7 @@
 #include "plotcore/tctrcdelegate.h"
 
 #include <QImage>
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <gtest/gtest.h>
@@ -541,6 +543,63 @@ TEST_F(Plotter, OutlineAndTicksStandOnTheirPixels) {
         EXPECT_EQ(Px(x, t + 49), tick) << "column " << x;
     EXPECT_EQ(Px(l - 6, t + 49), white);
     EXPECT_EQ(Px(l - 1, t + 50), frame);
+}
+
+TEST_F(Plotter, TraceLabelsThatWouldTouchOrLeaveTheCanvasAreLeftOut) {
+    // A label every 5 slots stands 5 x tScale pixels from the next: with 3-pixel slots and
+    // six-digit trace numbers that is far less than a label's width.
+    struct Case {
+        int tScale, traces, vertex;
+        bool all; // every labelled slot has room for its number
+        const char* picture;
+    } const cases[] = {
+        {3, 250000, 123456, false, "screen-trace-labels-3px-six-digits"},
+        {3, 1000, 1, false, nullptr},
+        {7, 1000, 1, true, nullptr},
+    };
+    for (const Case& c : cases) {
+        opts.tScale = qint16(c.tScale);
+        Open(c.traces, 300, 400, 150);
+        source.value = [](int t, int s) { return float(std::sin(0.15 * s + 0.7 * t)); };
+        plotter.Update(QPoint(c.vertex, 1));
+        if (c.picture)
+            T_SavePicture(canvas, c.picture);
+        const QRect pad = plotter.GetPad();
+        const QRect f = plotter.GetFrameRect();
+        const int h = plotter.TextHeight();
+        const QFontMetrics fm = T_FontMetrics(QFont(QStringLiteral("Tahoma"), 8), &canvas);
+        const int widest = fm.horizontalAdvance(QString::number(f.right()));
+        std::vector<int> centres; // of the labelled slots
+        for (int k = 0; k <= plotter.FrameTraces(); k += opts.traceLabelStep)
+            centres.push_back(std::max(k, 1) * opts.tScale + pad.left());
+
+        const auto runs = T_InkRuns(canvas, 1 + h, h);
+        ASSERT_FALSE(runs.empty()) << c.vertex;
+        int last = -1;
+        for (const auto& run : runs) {
+            const int centre2 = run.first + run.second + 1; // twice the centre
+            SCOPED_TRACE(testing::Message() << "tScale " << c.tScale << " vertex " << c.vertex
+                                            << " label at " << run.first << "-" << run.second);
+            // One whole number, not two run together and not cut at an edge of the canvas.
+            EXPECT_LE(run.second - run.first + 1, widest);
+            EXPECT_GT(run.first, 0);
+            EXPECT_LT(run.second, canvas.width() - 1);
+            const auto slot = std::find_if(centres.begin(), centres.end(),
+                                           [&](int x) { return std::abs(centre2 - 2 * x) <= 4; });
+            ASSERT_NE(slot, centres.end());
+            // A label is left out only when it would touch the one before.
+            if (last >= 0) {
+                EXPECT_LE(*slot - last, widest + fm.horizontalAdvance(QLatin1Char('0')) +
+                                            opts.traceLabelStep * c.tScale);
+            }
+            last = *slot;
+        }
+        EXPECT_LE(std::abs(runs.front().first + runs.front().second + 1 - 2 * centres.front()), 4);
+        if (c.all)
+            EXPECT_EQ(runs.size(), centres.size());
+        else
+            EXPECT_LT(runs.size(), centres.size());
+    }
 }
 
 } // namespace
