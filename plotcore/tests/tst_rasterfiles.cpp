@@ -3,10 +3,13 @@
 
 #include <QFile>
 #include <QImage>
+#include <QPainter>
 #include <QTemporaryDir>
 #include <QtEndian>
 #include <algorithm>
+#include <climits>
 #include <gtest/gtest.h>
+#include <string>
 #include <vector>
 
 namespace {
@@ -56,6 +59,66 @@ int MaxChannelError(const QImage& a, const QImage& b) {
     return worst;
 }
 
+// A ramp of greys from black to white over the width, above the few-colour picture.
+QImage GreysAndFewColours() {
+    const QImage few = FewColours();
+    QImage img(256, 8 + few.height(), QImage::Format_RGB32);
+    img.fill(qRgb(255, 255, 255));
+    for (int y = 0; y < 8; ++y)
+        for (int x = 0; x < 256; ++x)
+            img.setPixel(x, y, qRgb(x, x, x));
+    QPainter(&img).drawImage(0, 8, few);
+    return img;
+}
+
+int SquaredDistance(QRgb a, QRgb b) {
+    const int dr = qRed(a) - qRed(b), dg = qGreen(a) - qGreen(b), db = qBlue(a) - qBlue(b);
+    return dr * dr + dg * dg + db * db;
+}
+
+// The colour table of a BMP file of at most 8 bits per pixel, as the file stores it.
+std::vector<QRgb> FilePalette(const QString& path) {
+    QFile f(path);
+    if (!f.open(QIODevice::ReadOnly))
+        return {};
+    const QByteArray b = f.readAll();
+    if (b.size() < 54)
+        return {};
+    const int bits = qFromLittleEndian<quint16>(b.constData() + 28);
+    quint32 count = qFromLittleEndian<quint32>(b.constData() + 46);
+    if (count == 0)
+        count = 1u << bits;
+    std::vector<QRgb> colors;
+    for (quint32 i = 0; i < count && 54 + 4 * qsizetype(i) + 3 <= b.size(); ++i) {
+        const char* e = b.constData() + 54 + 4 * i;
+        colors.push_back(qRgb(uchar(e[2]), uchar(e[1]), uchar(e[0])));
+    }
+    return colors;
+}
+
+std::string Hex(QRgb c) {
+    return QString::number(c & 0xFFFFFF, 16).rightJustified(6, QLatin1Char('0')).toStdString();
+}
+
+// Every pixel read back is an entry of the palette, and one as near to the source pixel as any.
+::testing::AssertionResult NearestEntries(const QImage& src, const QImage& back,
+                                          const std::vector<QRgb>& palette) {
+    if (back.size() != src.size())
+        return ::testing::AssertionFailure() << "size differs";
+    for (int y = 0; y < src.height(); ++y)
+        for (int x = 0; x < src.width(); ++x) {
+            const QRgb want = src.pixel(x, y), got = back.pixel(x, y) | 0xFF000000u;
+            int best = INT_MAX;
+            for (QRgb c : palette)
+                best = std::min(best, SquaredDistance(want, c));
+            if (std::find(palette.begin(), palette.end(), got) == palette.end() ||
+                SquaredDistance(want, got) != best)
+                return ::testing::AssertionFailure() << "pixel " << x << "," << y << ": "
+                                                     << Hex(want) << " read back as " << Hex(got);
+        }
+    return ::testing::AssertionSuccess();
+}
+
 class RasterFiles : public ::testing::Test {
 protected:
     QString Path(const char* name) { return dir.filePath(QString::fromLatin1(name)); }
@@ -65,9 +128,10 @@ protected:
 TEST_F(RasterFiles, BmpHeaderCarriesTheDepthAndQtReadsItBack) {
     struct Case {
         int bits;
-        int worstFew; // largest channel error allowed for the few-colour picture
+        int worstFew; // largest channel error allowed for the few-colour picture; -1: each
+                      // pixel is the nearest entry of the file's palette
     } const cases[] = {
-        {24, 0}, {16, 7}, {8, 0}, {4, 0}, {1, 255},
+        {24, 0}, {16, 7}, {8, 0}, {4, 0}, {1, -1},
     };
     const QImage src = FewColours();
     for (const Case& c : cases) {
@@ -83,17 +147,25 @@ TEST_F(RasterFiles, BmpHeaderCarriesTheDepthAndQtReadsItBack) {
         const QImage back(path);
         ASSERT_FALSE(back.isNull()) << c.bits;
         EXPECT_EQ(back.size(), src.size());
-        EXPECT_LE(MaxChannelError(src, back), c.worstFew) << c.bits;
+        if (c.worstFew >= 0) {
+            EXPECT_LE(MaxChannelError(src, back), c.worstFew) << c.bits;
+        } else {
+            EXPECT_TRUE(NearestEntries(src, back, FilePalette(path))) << c.bits;
+        }
     }
 }
 
 TEST_F(RasterFiles, OneBitIsBlackAndWhite) {
-    const QImage src = FewColours();
+    const QImage src = GreysAndFewColours();
     ASSERT_TRUE(T_WriteBmp(src, 1, Path("mono.bmp")));
+    const std::vector<QRgb> palette = FilePalette(Path("mono.bmp"));
+    EXPECT_EQ(palette, (std::vector<QRgb>{qRgb(0, 0, 0), qRgb(255, 255, 255)}));
     const QImage back(Path("mono.bmp"));
-    EXPECT_EQ(back.pixel(3, 5) & 0xFFFFFF, 0u);
-    EXPECT_EQ(back.pixel(0, 0) & 0xFFFFFF, 0xFFFFFFu);
-    EXPECT_EQ(back.pixel(15, 20) & 0xFFFFFF, 0u); // red is nearer to black
+    EXPECT_TRUE(NearestEntries(src, back, palette));
+    // Greys up to 127 are nearer to black, from 128 on to white; red is nearer to black.
+    EXPECT_EQ(back.pixel(127, 0) & 0xFFFFFF, 0u);
+    EXPECT_EQ(back.pixel(128, 0) & 0xFFFFFF, 0xFFFFFFu);
+    EXPECT_EQ(back.pixel(15, 8 + 20) & 0xFFFFFF, 0u);
     // Any other depth counts as one bit.
     ASSERT_TRUE(T_WriteBmp(src, 7, Path("seven.bmp")));
     QFile f(Path("seven.bmp"));
@@ -107,9 +179,13 @@ TEST_F(RasterFiles, PalettesKeepTheMostFrequentColours) {
         ASSERT_TRUE(T_WriteBmp(src, bits, Path("many.bmp")));
         const QImage back(Path("many.bmp"));
         ASSERT_EQ(back.size(), src.size());
-        // The white half is the most frequent colour and survives exactly.
+        // The white half is the most frequent colour and survives exactly; every other pixel
+        // becomes the palette entry nearest to it.
         for (int y = 20; y < 40; y += 5)
             EXPECT_EQ(back.pixel(7, y) & 0xFFFFFF, 0xFFFFFFu) << bits;
+        const std::vector<QRgb> palette = FilePalette(Path("many.bmp"));
+        EXPECT_EQ(palette.size(), size_t(1) << bits);
+        EXPECT_TRUE(NearestEntries(src, back, palette)) << bits;
     }
     TCColorPalette p = TCColorPalette::FromImage(FewColours(), 16);
     EXPECT_EQ(p.Size(), 5);
