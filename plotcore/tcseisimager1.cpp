@@ -42,12 +42,6 @@ constexpr int kMargin = 20;
 // by side only where they share pixel rows. fm: the metrics of the three fonts.
 int CaptionWidth(const TCImageProps& props, const QFontMetrics (&fm)[3], int subtitleY) {
     const int h0 = fm[0].height();
-    int width = 0;
-    for (int i = 0; i < 3; ++i) {
-        if (!props.GetStrInfo(i).isEmpty())
-            width =
-                std::max(width, kMargin + fm[0].horizontalAdvance(props.GetStrInfo(i)) + kMargin);
-    }
     // The first column a caption in rows top <= y < bottom may take, right of the info lines.
     auto leftEdge = [&](int top, int bottom) {
         int edge = kMargin;
@@ -59,6 +53,7 @@ int CaptionWidth(const TCImageProps& props, const QFontMetrics (&fm)[3], int sub
         }
         return edge;
     };
+    int width = leftEdge(kMargin, kMargin + 3 * h0); // the info lines themselves
     const QString title = props.GetStrInfo(3), subtitle = props.GetStrInfo(4),
                   right = props.GetStrInfo(5);
     const int top = leftEdge(kMargin, kMargin + fm[1].height());
@@ -134,8 +129,8 @@ void TCSeisImager1::CalcLayout(QSize& size) {
     const QFontMetrics &fm0 = fm[0], &fm1 = fm[1], &fm2 = fm[2];
     const int h0 = fm0.height();
 
-    m_infoY = 20;
-    int y = 20;
+    m_infoY = kMargin;
+    int y = kMargin;
     if (!m_props->GetStrInfo(3).isEmpty() || !m_props->GetStrInfo(5).isEmpty())
         y += fm1.height();
     if (!m_props->GetStrInfo(4).isEmpty()) {
@@ -160,7 +155,7 @@ void TCSeisImager1::CalcLayout(QSize& size) {
     const int timeW = fm0.horizontalAdvance(widest);
     const int w = std::max({fm0.horizontalAdvance(T_PlotText(TPlotText::ImgTrace)),
                             fm0.horizontalAdvance(T_PlotText(TPlotText::ImgOffset)), timeW});
-    m_infoX = 20;
+    m_infoX = kMargin;
     m_leftTimeRight = 20 + w;
     m_padLeft = 34 + w;
     m_padRight = m_padLeft + (m_traceCount + 1) * TScale();
@@ -170,7 +165,7 @@ void TCSeisImager1::CalcLayout(QSize& size) {
         std::max(m_padRight + 14 + timeW + 20, CaptionWidth(*m_props, fm, m_subtitleY));
 
     m_titleX = (width - fm1.horizontalAdvance(m_props->GetStrInfo(3))) / 2;
-    m_rightCapX = width - 20 - fm1.horizontalAdvance(m_props->GetStrInfo(5));
+    m_rightCapX = width - kMargin - fm1.horizontalAdvance(m_props->GetStrInfo(5));
     m_subtitleX = (width - fm2.horizontalAdvance(m_props->GetStrInfo(4))) / 2;
     size = QSize(width, height);
 }
@@ -277,9 +272,9 @@ void TCSeisImager1::DrawCaptions() {
         T_TextOut(p, m_infoX, m_infoY + i * h0, m_props->GetStrInfo(i));
     p.setFont(Font(1));
     if (!m_props->GetStrInfo(3).isEmpty())
-        T_TextOut(p, m_titleX, 20, m_props->GetStrInfo(3));
+        T_TextOut(p, m_titleX, kMargin, m_props->GetStrInfo(3));
     if (!m_props->GetStrInfo(5).isEmpty())
-        T_TextOut(p, m_rightCapX, 20, m_props->GetStrInfo(5));
+        T_TextOut(p, m_rightCapX, kMargin, m_props->GetStrInfo(5));
     p.setFont(Font(2));
     if (!m_props->GetStrInfo(4).isEmpty())
         T_TextOut(p, m_subtitleX, m_subtitleY, m_props->GetStrInfo(4));
