@@ -10,7 +10,7 @@
 class TCSegyFilerUx : public TCSegyFilerEx {
 public:
     // Opens `name` reading strictly in the byte order `fmt`, without the trace header test.
-    // 0: open and readable; 1, 2, 6, 7: nothing can be shown; above 7 (9, 12, 14): the headers
+    // 0: open and readable; 1, 2, 6, 7: nothing can be shown; above 7 (9, 10, 12, 14): the headers
     // were read and GetKeyInfo shows which word is wrong. On 0 the file stays open for reading.
     int OpenTest(const std::string& name, TCFileFmt fmt);
     // Seven records after OpenTest: binary header words sample interval, samples per trace,

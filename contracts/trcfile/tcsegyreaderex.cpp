@@ -159,12 +159,18 @@ int TCSegyReaderEx::OpenImpl(const std::string& name, unsigned flags, int order)
     const int64_t data = size - start;
     const int64_t traces = data / TraceBytes();
     if (data % TraceBytes() != 0 || traces > INT_MAX) {
+        r = traces > INT_MAX || TraceHeaderFitsSize() ? trc::kErrTraceCount : trc::kErrTruncated;
         TCSegyReaderEx::Close();
-        return trc::kErrTraceCount;
+        return r;
     }
     m_traces = int(traces);
 
-    if (!(flags & kIgnoreTraceHeaders) && m_traces > 0) {
+    // SEG-Y revision 1: with the fixed-length flag set every trace has the binary header's sample
+    // count and interval, so the trace headers' words (often left over from a longer original)
+    // are not compared.
+    const bool fixedLength = GetWord(m_bin, 'B', trc::bf::kRevision, m_big) >= 0x0100 &&
+                             GetWord(m_bin, 'B', trc::bf::kFixedLength, m_big) == 1;
+    if (!(flags & kIgnoreTraceHeaders) && !fixedLength && m_traces > 0) {
         r = CheckTraceHeader(1);
         if (r == trc::kOk && m_traces > 1)
             r = CheckTraceHeader(m_traces);
@@ -187,6 +193,15 @@ int TCSegyReaderEx::CheckTraceHeader(int n) {
     if (dt != 0 && dt != m_interval)
         return trc::kErrTraceInterval;
     return trc::kOk;
+}
+
+bool TCSegyReaderEx::TraceHeaderFitsSize() const {
+    unsigned char th[trc::kTraceHeaderBytes];
+    if (!ReadAt(DataStart(), th, sizeof th))
+        return false;
+    const int ns = uint16_t(GetWord(th, 'T', trc::tf::kSampleCount, m_big));
+    const int64_t tb = trc::kTraceHeaderBytes + int64_t(ns) * m_sampleSize;
+    return ns != 0 && ns != m_samples && (FileSize() - DataStart()) % tb == 0;
 }
 
 int64_t TCSegyReaderEx::TraceBytes() const {

@@ -22,14 +22,16 @@ public:
         kIgnoreFileHeader = 1,  // relax the binary header check: a zero sample count or
                                 // interval is taken from the first trace header
         kIgnoreTraceHeaders = 2 // do not compare the first and last trace headers' sample
-                                // count and interval with the binary header's
+                                // count and interval with the binary header's (never compared
+                                // when the binary header sets the fixed-length flag of
+                                // revision 1 and above)
     };
 
     TCSegyReaderEx();
     ~TCSegyReaderEx() override;
 
     // Opens `name`, detecting the byte order from the binary header (a plausible format code and
-    // sample count). Returns 0 or a code of trcerrors.h (1, 2, 6, 7, 9, 12, 14, 15, 16). The
+    // sample count). Returns 0 or a code of trcerrors.h (1, 2, 6, 7, 9, 10, 12, 14, 15, 16). The
     // boolean is kept for callers that pass it and has no effect.
     // Opening closes only the previous input: a filer's output stays open.
     int Open(const std::string& name, unsigned flags = 0, bool = true);
@@ -117,6 +119,10 @@ protected:
 
 private:
     int CheckTraceHeader(int n);
+    // True when the first trace header's sample count differs from the file's and divides the
+    // data into whole traces: then a wrong binary header, not a cut file, explains a data size
+    // that is no whole number of traces.
+    bool TraceHeaderFitsSize() const;
     void ResetFacts();
 
     unsigned char m_text[3200];

@@ -13,9 +13,14 @@ namespace {
 const char* const kUsage =
     "Использование: segygen ФАЙЛ [--sources N] [--receivers N] [--samples N] [--interval МКС]\n"
     "  [--format 1|2|3|5|8] [--order big|little] [--ext N] [--text ascii|ebcdic]\n"
-    "  [--shuffle SEED] [--min-mb N]\n"
+    "  [--shuffle SEED] [--min-mb N] [--fixed-length 0|1] [--trace-samples N]\n"
+    "       segygen --help | --version\n"
     "Пишет синтетические сейсмограммы ОПВ в формате SEG-Y.\n"
-    "--min-mb N увеличивает число источников, пока файл не станет не меньше N МБ.\n";
+    "--min-mb N увеличивает число источников, пока файл не станет не меньше N МБ.\n"
+    "--fixed-length 0 снимает признак трасс постоянной длины в двоичном заголовке.\n"
+    "--trace-samples N пишет N в слово числа отсчетов заголовков трасс (как в файле,\n"
+    "  обрезанном по времени без правки заголовков трасс).\n";
+const char* const kVersion = "segygen " GRAVIK_VERSION "\n";
 const char* const kBadOption = "Неизвестный или неполный параметр: %s\n";
 const char* const kBadNumber = "Недопустимое число: %s\n";
 const char* const kBadSpec = "Недопустимые параметры: %s\n";
@@ -30,6 +35,16 @@ bool ParseInt(const char* text, long long& value) {
 } // namespace
 
 int main(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i)
+        if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
+            std::fputs(kUsage, stdout);
+            return 0;
+        }
+    for (int i = 1; i < argc; ++i)
+        if (!std::strcmp(argv[i], "--version")) {
+            std::fputs(kVersion, stdout);
+            return 0;
+        }
     if (argc < 2 || argv[1][0] == '-') {
         std::fputs(kUsage, stderr);
         return 2;
@@ -51,14 +66,19 @@ int main(int argc, char** argv) {
             synth.text = !std::strcmp(arg, "ebcdic") ? 1 : 0;
             continue;
         }
+        if (opt == "--fixed-length" && (!std::strcmp(arg, "0") || !std::strcmp(arg, "1"))) {
+            synth.fixedLength = arg[0] == '1';
+            continue;
+        }
         long long v = 0;
-        int* target = opt == "--sources"     ? &synth.sources
-                      : opt == "--receivers" ? &synth.receivers
-                      : opt == "--samples"   ? &synth.samples
-                      : opt == "--interval"  ? &synth.intervalUs
-                      : opt == "--format"    ? &synth.format
-                      : opt == "--ext"       ? &synth.extBlocks
-                                             : nullptr;
+        int* target = opt == "--sources"         ? &synth.sources
+                      : opt == "--receivers"     ? &synth.receivers
+                      : opt == "--samples"       ? &synth.samples
+                      : opt == "--interval"      ? &synth.intervalUs
+                      : opt == "--format"        ? &synth.format
+                      : opt == "--ext"           ? &synth.extBlocks
+                      : opt == "--trace-samples" ? &synth.traceHeaderSamples
+                                                 : nullptr;
         const bool numeric = target || opt == "--shuffle" || opt == "--min-mb";
         if (!numeric) {
             std::fprintf(stderr, kBadOption, opt.c_str());
@@ -78,8 +98,8 @@ int main(int argc, char** argv) {
     }
     if (minMb > 0 && synth.receivers > 0 && synth.samples > 0) {
         const long long traceBytes = 240 + (long long)synth.samples * (synth.format == 3   ? 2
-                                                                      : synth.format == 8 ? 1
-                                                                                         : 4);
+                                                                       : synth.format == 8 ? 1
+                                                                                           : 4);
         const long long perShot = traceBytes * synth.receivers;
         const long long need = (minMb * 1048576 + perShot - 1) / perShot;
         if (need > synth.sources)

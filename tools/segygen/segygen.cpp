@@ -94,6 +94,8 @@ std::string CheckSynthSpec(const SynthSpec& s) {
         return "format must be 1, 2, 3, 5 or 8";
     if (s.extBlocks < 0 || s.extBlocks > 1000)
         return "extended blocks must be 0..1000";
+    if (s.traceHeaderSamples < -1 || s.traceHeaderSamples > 32767)
+        return "trace header samples must be -1..32767";
     if (s.text < -1 || s.text > 1)
         return "text must be -1, 0 or 1";
     if (s.frequency <= 0 || s.velocity <= 0)
@@ -175,7 +177,7 @@ int WriteSynthSegy(const std::string& path, const SynthSpec& s) {
     out.OSetHdrWord(trc::bf::kSorting, s.shuffle ? 0 : 1);
     out.OSetHdrWord(trc::bf::kMeasurement, 1);
     out.OSetHdrWord(trc::bf::kRevision, 0x0100);
-    out.OSetHdrWord(trc::bf::kFixedLength, 1);
+    out.OSetHdrWord(trc::bf::kFixedLength, s.fixedLength ? 1 : 0);
     out.OSetHdrWord(trc::bf::kExtTextHeaders, s.extBlocks);
     if (rc == trc::kOk)
         rc = out.OWriteBinHeader(bin);
@@ -215,7 +217,8 @@ int WriteSynthSegy(const std::string& path, const SynthSpec& s) {
         out.OSetHdrWord(trc::tf::kGroupX, gx);
         out.OSetHdrWord(trc::tf::kGroupY, s.lineY);
         out.OSetHdrWord(trc::tf::kCoordUnits, 1);
-        out.OSetHdrWord(trc::tf::kSampleCount, s.samples);
+        out.OSetHdrWord(trc::tf::kSampleCount,
+                        s.traceHeaderSamples < 0 ? s.samples : s.traceHeaderSamples);
         out.OSetHdrWord(trc::tf::kSampleInterval, s.intervalUs);
         int t[5];
         ShotTime(s, int64_t(src) * s.shotStepSeconds, t);

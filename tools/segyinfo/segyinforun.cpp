@@ -18,6 +18,7 @@ struct Options {
     std::string file;
     bool text = false, bin = false, samples = false, json = false;
     int first = 0, last = 0; // trace range, 0 = none
+    unsigned openFlags = 0;  // the reader's relaxing flags
 };
 
 // Message texts carry "%d" numbers or one "%s".
@@ -100,10 +101,24 @@ void PrintWords(std::string& out, const std::vector<long long>& words, char kind
 } // namespace
 
 int Run(const std::vector<std::string>& args, std::string& out, std::string& err) {
+    for (const std::string& a : args)
+        if (a == "--help" || a == "-h") {
+            out = Text(kUsage);
+            return 0;
+        }
+    for (const std::string& a : args)
+        if (a == "--version") {
+            out = Text(kVersion);
+            return 0;
+        }
     Options o;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& a = args[i];
-        if (a == "--text")
+        if (a == "--ignore-file-header")
+            o.openFlags |= TCSegyReaderEx::kIgnoreFileHeader;
+        else if (a == "--ignore-trace-headers")
+            o.openFlags |= TCSegyReaderEx::kIgnoreTraceHeaders;
+        else if (a == "--text")
             o.text = true;
         else if (a == "--bin")
             o.bin = true;
@@ -128,7 +143,7 @@ int Run(const std::vector<std::string>& args, std::string& out, std::string& err
         o.first = o.last = 1;
 
     TCSegyReaderEx reader;
-    const int rc = reader.Open(o.file, 0, true);
+    const int rc = reader.Open(o.file, o.openFlags, true);
     if (rc != 0) {
         char buf[512];
         std::snprintf(buf, sizeof buf, Text(kOpenError), rc, OpenErrorText(rc));

@@ -22,10 +22,16 @@ const char* Text(int id) {
     switch (id) {
     case kUsage:
         return "Использование: segyinfo ФАЙЛ [--text] [--bin] [--traces A-B] [--samples] [--json]\n"
+               "                [--ignore-file-header] [--ignore-trace-headers]\n"
+               "       segyinfo --help | --version\n"
                "  без параметров: сведения о файле; --text: текстовые блоки; --bin: слова\n"
                "  двоичного заголовка; --traces A-B: слова заголовков трасс A..B (от 1);\n"
                "  --samples: отсчеты этих трасс (трассы 1, если диапазон не задан);\n"
-               "  --json: один объект JSON.\n";
+               "  --json: один объект JSON;\n"
+               "  --ignore-file-header: нулевые число отсчетов и интервал дискретизации\n"
+               "  двоичного заголовка взять из заголовка первой трассы;\n"
+               "  --ignore-trace-headers: не сверять число отсчетов и интервал в заголовках\n"
+               "  трасс с двоичным заголовком.\n";
     case kBadArgs:
         return "Недопустимый параметр: %s";
     case kOpenError:
@@ -34,6 +40,8 @@ const char* Text(int id) {
         return "Oшибка чтения файла. Tрасса %d. Код ошибки %d.";
     case kRangeError:
         return "Диапазон трасс вне файла (трасс в файле: %d).";
+    case kVersion:
+        return "segyinfo " GRAVIK_VERSION "\n";
     default:
         if (id >= kCaptionFirst && id < kCaptionFirst + 11)
             return kCaptions[id - kCaptionFirst];
@@ -59,6 +67,8 @@ const char* OpenErrorText(int code) {
         return "Ошибка при чтении с диска.";
     case 9:
         return "Слишком большое число трасс; возможно, из-за ошибочного заголовка файла.";
+    case 10:
+        return "Файл обрезан: последняя трасса неполная.";
     case 12:
         return "Недопустимое значение слова заголовка файла.";
     case 13:

@@ -19,12 +19,14 @@ using trctest::WriteBytes;
 
 namespace {
 
-// 2 shots x 3 receivers, 10 IBM samples of 4 bytes: traces of 280 bytes from byte 3600.
+// 2 shots x 3 receivers, 10 IBM samples of 4 bytes: traces of 280 bytes from byte 3600. Without
+// the fixed-length flag, so the trace headers' sample count and interval are checked.
 std::vector<unsigned char> GoodFile(const TempDir& dir, bool big) {
     SynthSpec synth;
     synth.sources = 2;
     synth.receivers = 3;
     synth.samples = 10;
+    synth.fixedLength = false;
     synth.order = big ? fmtUnix : fmtWindows;
     const std::string path = dir.File("good.sgy");
     EXPECT_EQ(WriteSynthSegy(path, synth), 0);
@@ -51,14 +53,28 @@ TEST(SegyBadInput, EachMalformedFileGivesItsCode) {
         {"shorter than 3600 bytes", [](auto& b, bool) { b.resize(3599); }, 0, 6},
         {"empty", [](auto& b, bool) { b.clear(); }, 0, 6},
         {"headers only", [](auto& b, bool) { b.resize(3600); }, 0, 0},
-        {"truncated inside a trace", [](auto& b, bool) { b.resize(b.size() - 100); }, 0, 9},
-        {"one byte too many", [](auto& b, bool) { b.push_back(0); }, 0, 9},
+        {"truncated inside a trace", [](auto& b, bool) { b.resize(b.size() - 100); }, 0, 10},
+        {"truncated inside the first trace header", [](auto& b, bool) { b.resize(3700); }, 0, 10},
+        {"truncated, trace headers with another count that does not fit either",
+         [](auto& b, bool big) {
+             b.resize(b.size() - 100);
+             SetTraceWord(b, 1, trc::tf::kSampleCount, 12, big);
+         },
+         0, 10},
+        {"truncated, trace header test off", [](auto& b, bool) { b.resize(b.size() - 1); }, 2, 10},
+        {"one byte too many", [](auto& b, bool) { b.push_back(0); }, 0, 10},
         {"sample count 0", [](auto& b, bool big) { SetBinWord(b, trc::bf::kSamples, 0, big); }, 0,
          12},
         {"sample count the file cannot hold",
          [](auto& b, bool big) { SetBinWord(b, trc::bf::kSamples, 65535, big); }, 0, 9},
         {"sample count with a fractional trace count",
          [](auto& b, bool big) { SetBinWord(b, trc::bf::kSamples, 11, big); }, 0, 9},
+        {"sample count with a fractional trace count, fixed-length flag set",
+         [](auto& b, bool big) {
+             SetBinWord(b, trc::bf::kSamples, 11, big);
+             SetBinWord(b, trc::bf::kFixedLength, 1, big);
+         },
+         0, 9},
         {"unknown format code", [](auto& b, bool big) { SetBinWord(b, trc::bf::kFormat, 4, big); },
          0, 12},
         {"interval 0", [](auto& b, bool big) { SetBinWord(b, trc::bf::kSampleInterval, 0, big); },

@@ -115,8 +115,15 @@ TEST_P(SegyioInterop, FileWrittenHereReadsTheSameInSegyio) {
     synth.order = v.big ? fmtUnix : fmtWindows;
     synth.extBlocks = 1;
     synth.shuffle = true;
-    ASSERT_EQ(WriteSynthSegy(path, synth), 0);
-    ExpectSameAsSegyio(dir, path, v.big);
+    // Also a cropped file: 75 samples with the fixed-length flag, trace headers still saying 462.
+    SynthSpec cropped = synth;
+    cropped.samples = 75;
+    cropped.traceHeaderSamples = 462;
+    for (const SynthSpec& s : {synth, cropped}) {
+        SCOPED_TRACE(s.samples);
+        ASSERT_EQ(WriteSynthSegy(path, s), 0);
+        ExpectSameAsSegyio(dir, path, v.big);
+    }
 }
 
 // Only EBCDIC blocks: segyio decodes ASCII blocks as EBCDIC too.

@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <set>
 
 #include <sys/time.h>
@@ -177,6 +178,74 @@ TEST_P(ReaderVariants, RawCopyThroughTheFilerIsByteIdentical) {
     EXPECT_EQ(f.OTracesWritten(), 15);
     EXPECT_EQ(f.OClose(), 0);
     EXPECT_EQ(ReadBytes(out), ReadBytes(in));
+}
+
+TEST_P(ReaderVariants, FixedLengthFlagLetsTheBinaryHeaderDecide) {
+    // A file cropped to 75 samples whose trace headers still give the original 462 samples and
+    // another interval: with the fixed-length flag of revision 1 the binary header decides.
+    const Variant v = GetParam();
+    const bool big = v.order == fmtUnix;
+    TempDir dir;
+    SynthSpec synth = SmallSpec(v);
+    synth.samples = 75;
+    const std::string uncut = dir.File("uncut.sgy");
+    ASSERT_EQ(WriteSynthSegy(uncut, synth), 0);
+    synth.traceHeaderSamples = 462;
+    const std::string path = dir.File("cropped.sgy");
+    ASSERT_EQ(WriteSynthSegy(path, synth), 0);
+    std::vector<unsigned char> cropped = ReadBytes(path);
+    const int64_t traceBytes = 240 + 75 * trc::SampleSize(v.format);
+    for (int n = 1; n <= 15; ++n)
+        TCSegyReaderEx::SetWord(cropped.data() + 3600 + (n - 1) * traceBytes, 'T',
+                                trc::tf::kSampleInterval, 1000, big);
+
+    using Edit = std::function<void(std::vector<unsigned char>&)>;
+    const auto binWord = [big](int index, int64_t value) {
+        return [=](std::vector<unsigned char>& b) { trctest::SetBinWord(b, index, value, big); };
+    };
+    struct Case {
+        const char* what;
+        Edit edit;
+        unsigned flags;
+        int code;
+    };
+    const Case cases[] = {
+        {"flag set, revision 1", [](auto&) {}, 0, 0},
+        {"flag set, revision 2", binWord(trc::bf::kRevision, 0x0200), 0, 0},
+        {"flag set, file header relaxed", [](auto&) {}, TCSegyReaderEx::kIgnoreFileHeader, 0},
+        {"flag off", binWord(trc::bf::kFixedLength, 0), 0, trc::kErrTraceSamples},
+        {"flag off, trace header test off", binWord(trc::bf::kFixedLength, 0),
+         TCSegyReaderEx::kIgnoreTraceHeaders, 0},
+        {"flag in a revision 0 file", binWord(trc::bf::kRevision, 0), 0, trc::kErrTraceSamples},
+        {"flag set, cut inside the last trace", [](auto& b) { b.resize(b.size() - 10); }, 0,
+         trc::kErrTruncated},
+    };
+    TCSegyReaderEx ref;
+    ASSERT_EQ(ref.Open(uncut), 0);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<unsigned char> bytes = cropped;
+        c.edit(bytes);
+        trctest::WriteBytes(path, bytes);
+        TCSegyReaderEx r;
+        ASSERT_EQ(r.Open(path, c.flags), c.code);
+        if (c.code != 0)
+            continue;
+        ASSERT_EQ(r.Samples(), 75);
+        EXPECT_EQ(r.Interval(), 4000);
+        ASSERT_EQ(r.Traces(), 15);
+        EXPECT_EQ(r.BigEndian(), big);
+        std::vector<float> got(75), want(75);
+        for (int n = 1; n <= 15; ++n) {
+            r.SetTrace(n);
+            ref.SetTrace(n);
+            EXPECT_EQ(r.HdrWord('T', trc::tf::kSampleCount), 462);
+            EXPECT_EQ(r.HdrWord('T', trc::tf::kSeqFile), n);
+            r.SamplesAsFloat(got.data(), 0, 75);
+            ref.SamplesAsFloat(want.data(), 0, 75);
+            ASSERT_EQ(got, want) << "trace " << n;
+        }
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(AllFormats, ReaderVariants,

@@ -3,6 +3,7 @@
 #include "segygen/segygen.h"
 #include "trcfile/segyfields.h"
 #include "trcfile/tcsegyreaderex.h"
+#include "trcfile/trcerrors.h"
 
 #include <gtest/gtest.h>
 
@@ -139,10 +140,12 @@ TEST(SegyInfo, PlainFactsAndFailures) {
         EXPECT_NE(all.find(part), std::string::npos) << part << "\n" << all;
     EXPECT_EQ(all.find("\n#4\n"), std::string::npos);
 
-    // A format code the reader does not know.
+    // A format code the reader does not know; a file cut inside its last trace.
     std::ifstream good(path, std::ios::binary);
     std::vector<char> bytes((std::istreambuf_iterator<char>(good)),
                             std::istreambuf_iterator<char>());
+    std::ofstream(dir.File("cut.sgy"), std::ios::binary)
+        .write(bytes.data(), std::streamsize(bytes.size() - 100));
     TCSegyReaderEx::SetWord(bytes.data() + 3200, 'B', trc::bf::kFormat, 4, true);
     std::ofstream(dir.File("format4.sgy"), std::ios::binary)
         .write(bytes.data(), std::streamsize(bytes.size()));
@@ -156,6 +159,8 @@ TEST(SegyInfo, PlainFactsAndFailures) {
     const Case cases[] = {
         {"\"" + dir.File("short.sgy") + "\"", 1,
          "Ошибка 6 открытия файла: Файл слишком мал для файла SEG-Y.\n"},
+        {"\"" + dir.File("cut.sgy") + "\"", 1,
+         "Ошибка 10 открытия файла: Файл обрезан: последняя трасса неполная.\n"},
         {"\"" + dir.File("format4.sgy") + "\"", 1,
          "Ошибка 12 открытия файла: Недопустимое значение слова заголовка файла.\n"},
         {"\"" + dir.File("missing.sgy") + "\"", 1,
@@ -175,6 +180,93 @@ TEST(SegyInfo, PlainFactsAndFailures) {
             EXPECT_NE(err.find("segyinfo"), std::string::npos) << c.args; // the usage text
         EXPECT_TRUE(Slurp(dir.File("out.txt")).empty()) << c.args;
     }
+}
+
+TEST(SegyInfo, FixedLengthFilesAndTheRelaxingOptions) {
+    // segygen writes the fixtures: cropped files of 75 samples whose trace headers say 462, with
+    // and without the fixed-length flag; and a file whose binary header has no sample count.
+    Folder dir;
+    const std::string flagged = dir.File("flagged.sgy"), plain = dir.File("plain.sgy");
+    const std::string common = " --sources 1 --receivers 4 --samples 75 --order little";
+    ASSERT_EQ(RunTool(dir, "segygen", "\"" + flagged + "\"" + common + " --trace-samples 462"), 0);
+    ASSERT_EQ(RunTool(dir, "segygen",
+                      "\"" + plain + "\"" + common + " --trace-samples 462 --fixed-length 0"),
+              0);
+    TCSegyReaderEx r;
+    ASSERT_EQ(r.Open(flagged), 0);
+    EXPECT_EQ(r.HdrWord('B', trc::bf::kFixedLength), 1);
+    r.SetTrace(4);
+    EXPECT_EQ(r.HdrWord('T', trc::tf::kSampleCount), 462);
+    std::vector<char> bytes;
+    {
+        std::ifstream in(flagged, std::ios::binary);
+        bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    ASSERT_EQ(r.Open(plain), trc::kErrTraceSamples);
+    EXPECT_EQ(r.HdrWord('B', trc::bf::kFixedLength), 0);
+    const std::string noCount = dir.File("nocount.sgy");
+    for (int t = 0; t < 4; ++t) // the trace headers say 75 here
+        TCSegyReaderEx::SetWord(bytes.data() + 3600 + t * (240 + 300), 'T', trc::tf::kSampleCount,
+                                75, false);
+    TCSegyReaderEx::SetWord(bytes.data() + 3200, 'B', trc::bf::kSamples, 0, false);
+    std::ofstream(noCount, std::ios::binary).write(bytes.data(), std::streamsize(bytes.size()));
+
+    const std::string samples75 = "Число отсчетов сигнала: 75\n";
+    const std::string err16 = "Ошибка 16 открытия файла: Ошибка в заголовке трассы (значения "
+                              "интервала дискретизации или числа отсчетов).\n";
+    const std::string err12 =
+        "Ошибка 12 открытия файла: Недопустимое значение слова заголовка файла.\n";
+    struct Case {
+        std::string args;
+        int code;
+        std::string text; // in out when the code is 0, else the whole of err
+    };
+    const Case cases[] = {
+        {"\"" + flagged + "\"", 0, samples75},
+        {"\"" + plain + "\"", 1, err16},
+        {"\"" + plain + "\" --ignore-trace-headers", 0, samples75},
+        {"--ignore-trace-headers \"" + plain + "\" --json", 0, "\"samples\":75,"},
+        {"\"" + plain + "\" --ignore-file-header", 1, err16},
+        {"\"" + noCount + "\"", 1, err12},
+        {"\"" + noCount + "\" --ignore-file-header", 0, samples75},
+        {"\"" + noCount + "\" --ignore-trace-headers", 1, err12},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(RunSegyInfo(dir, c.args), c.code) << c.args;
+        if (c.code == 0)
+            EXPECT_NE(Slurp(dir.File("out.txt")).find(c.text), std::string::npos) << c.args;
+        else
+            EXPECT_EQ(Slurp(dir.File("err.txt")), c.text) << c.args;
+    }
+}
+
+TEST(SegyTools, HelpAndVersion) {
+    Folder dir;
+    const std::string version = std::string(" ") + GRAVIK_VERSION + "\n";
+    struct Case {
+        const char* program;
+        const char* args;
+        std::string out; // the start of the output
+    };
+    const Case cases[] = {
+        {"segyinfo", "--help", "Использование: segyinfo"},
+        {"segyinfo", "-h", "Использование: segyinfo"},
+        {"segyinfo", "x.sgy --bogus --help", "Использование: segyinfo"},
+        {"segyinfo", "--version", "segyinfo" + version},
+        {"segygen", "--help", "Использование: segygen"},
+        {"segygen", "-h", "Использование: segygen"},
+        {"segygen", "x.sgy --samples --help", "Использование: segygen"},
+        {"segygen", "--version", "segygen" + version},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(RunTool(dir, c.program, c.args), 0) << c.program << " " << c.args;
+        const std::string out = Slurp(dir.File("out.txt"));
+        EXPECT_EQ(out.compare(0, c.out.size(), c.out), 0)
+            << c.program << " " << c.args << ": " << out;
+        EXPECT_TRUE(Slurp(dir.File("err.txt")).empty()) << c.program << " " << c.args;
+    }
+    EXPECT_STRNE(GRAVIK_VERSION, "");
+    EXPECT_FALSE(std::filesystem::exists("x.sgy"));
 }
 
 TEST(SegyInfo, ListsTheLastTracesOfAFileAtTheTraceLimit) {
