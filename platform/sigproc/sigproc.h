@@ -4,10 +4,13 @@
 //
 // Filters are symmetric (zero-phase) FIR filters of 2 x halfLen + 1 coefficients, coefficient k
 // (0 <= k <= 2 x halfLen) weighting the sample at offset k - halfLen. The design is a windowed
-// sinc: the ideal band-pass (or low-pass) impulse response, tapered by Potter's four-term cosine
-// window (P310), then scaled to unit gain at the middle of the pass band (zero frequency for the
-// low-pass). Functions that take a half-length accept 0 to SP_MAX_HALFLEN and refuse anything
-// else without touching their outputs.
+// sinc: the ideal low-pass impulse response, tapered by Potter's four-term cosine window (P310)
+// and scaled to unit gain at zero frequency. A band-pass is the low-pass at its high cut minus
+// the low-pass at its low cut, so it has zero gain at zero frequency for every half-length and
+// falls off below the low cut as steeply as its length allows; it is then scaled to unit gain
+// at the middle of the band, except that no frequency may gain more than 3 dB (a band too narrow
+// for the half-length then stays below unit gain). Functions that take a half-length accept 0
+// to SP_MAX_HALFLEN and refuse anything else without touching their outputs.
 
 #include <cstddef>
 
