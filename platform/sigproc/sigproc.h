@@ -34,11 +34,16 @@ int SP_PotterLFFilter(int halfLen, double highFreq, double dt, double* coeff);
 // are and their largest absolute value is returned.
 float SP_FilterFloat(float* data, int n, int halfLen, const double* coeff, float* work);
 
-// Automatic gain control in place: each sample is divided by the RMS of the samples in a window
-// of `window` samples centred on it (window / 2 before it). Near the ends the window is cut to
-// the segment and the RMS taken over the samples it still holds, so the first and last samples
-// are levelled like the others. A zero RMS gives 0. work is scratch of at least n floats. A
-// window below 1 leaves the data unchanged.
+// The RMS that automatic gain control levels every window to, 1 / (2 x sqrt(2)): a steady sine
+// then peaks at 0.5, half a trace slot of the display (one 6 dB step of gain fills the slot),
+// and levelled Gaussian noise stays within +-1 for all but at most half a per cent of samples.
+constexpr double SP_AGC_LEVEL = 0.35355339059327373;
+
+// Automatic gain control in place: each sample is multiplied by SP_AGC_LEVEL and divided by the
+// RMS of the samples in a window of `window` samples centred on it (window / 2 before it). Near
+// the ends the window is cut to the segment and the RMS taken over the samples it still holds,
+// so the first and last samples are levelled like the others. A zero RMS gives 0. work is
+// scratch of at least n floats. A window below 1 leaves the data unchanged.
 void SP_AGCTransform(float* data, int n, int window, float* work);
 
 // Largest absolute value of data[0..n-1] (0 for an empty segment).

@@ -209,8 +209,28 @@ TEST(AGC, LevelsADecayingTrace) {
         x[size_t(i)] *= float(std::exp(-i * dt / 0.5)); // 80 dB of decay over the trace
     SP_AGCTransform(x.data(), n, 100, work.data());
     const double first = rms(x, 0, 200), last = rms(x, n - 200, n);
-    EXPECT_NEAR(first, 1.0, 0.1);
-    EXPECT_NEAR(last, 1.0, 0.1);
+    EXPECT_NEAR(first, SP_AGC_LEVEL, 0.035);
+    EXPECT_NEAR(last, SP_AGC_LEVEL, 0.035);
+}
+
+TEST(AGC, SteadySinesStayWithinTheSlot) {
+    // Whatever their amplitude and whether the window holds a whole period or only part of one,
+    // steady sines come out levelled with peaks at most 1 (a full trace slot).
+    struct Case {
+        double freq, amp;
+        int window;
+    } cases[] = {{25, 1.0, 20}, {25, 1e4, 20}, {25, 1e-4, 20}, {37, 3.0, 20}, {110, 1.0, 20},
+                 {5, 1.0, 20},  {60, 1.0, 7},  {12, 1.0, 200}, {249, 1.0, 20}};
+    for (const Case& c : cases) {
+        const int n = 1500;
+        std::vector<float> x = sine(c.freq, 0.002, n, c.amp), work(n);
+        SP_AGCTransform(x.data(), n, c.window, work.data());
+        float peak = 0.0f;
+        for (float v : x)
+            peak = std::fmax(peak, std::fabs(v));
+        EXPECT_LE(peak, 1.0f) << c.freq << " Hz, window " << c.window;
+        EXPECT_GE(peak, 0.3f) << c.freq << " Hz, window " << c.window;
+    }
 }
 
 TEST(AGC, FirstAndLastSamplesUseTheWindowInsideTheSegment) {
@@ -218,7 +238,7 @@ TEST(AGC, FirstAndLastSamplesUseTheWindowInsideTheSegment) {
         std::vector<float> x(50, -5.0f), work(50);
         SP_AGCTransform(x.data(), 50, window, work.data());
         for (float v : x)
-            EXPECT_FLOAT_EQ(v, -1.0f) << "window " << window;
+            EXPECT_FLOAT_EQ(v, -float(SP_AGC_LEVEL)) << "window " << window;
     }
 }
 
@@ -233,7 +253,7 @@ TEST(AGC, ZerosStayZeroAfterALargeSpike) {
             EXPECT_EQ(x[size_t(i)], 0.0f) << i;
         }
     }
-    EXPECT_NEAR(x[300], std::sqrt(20.0f), 1e-3); // alone in its window of 20
+    EXPECT_NEAR(x[300], SP_AGC_LEVEL * std::sqrt(20.0), 1e-3); // alone in its window of 20
     std::vector<float> zeros(30, 0.0f);
     SP_AGCTransform(zeros.data(), 30, 10, work.data());
     for (float v : zeros)
@@ -242,14 +262,14 @@ TEST(AGC, ZerosStayZeroAfterALargeSpike) {
 
 TEST(AGC, QuietSamplesRightAfterASpikeKeepTheirLevel) {
     // 180 dB between the spike and the alternating quiet tail: once the spike has left the
-    // window, every tail sample is levelled to magnitude 1, not lost in the sum's rounding.
+    // window, every tail sample is levelled to the same magnitude, not lost in the sum's rounding.
     std::vector<float> x(400), work(400);
     x[10] = 1e6f;
     for (int i = 11; i < 400; ++i)
         x[size_t(i)] = i % 2 ? 1e-3f : -1e-3f;
     SP_AGCTransform(x.data(), 400, 20, work.data());
     for (int i = 31; i < 400; ++i)
-        ASSERT_NEAR(std::fabs(x[size_t(i)]), 1.0f, 1e-4) << i;
+        ASSERT_NEAR(std::fabs(x[size_t(i)]), SP_AGC_LEVEL, 1e-4) << i;
 }
 
 } // namespace
