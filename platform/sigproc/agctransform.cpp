@@ -48,6 +48,6 @@ void SP_AGCTransform(float* data, int n, int window, float* work) {
         lo = newLo;
         hi = newHi;
         const double meanSquare = sum / double(hi - lo + 1);
-        data[i] = meanSquare > 0.0 ? float(work[i] / std::sqrt(meanSquare)) : 0.0f;
+        data[i] = meanSquare > 0.0 ? float(SP_AGC_LEVEL * work[i] / std::sqrt(meanSquare)) : 0.0f;
     }
 }

@@ -4,10 +4,13 @@
 //
 // Filters are symmetric (zero-phase) FIR filters of 2 x halfLen + 1 coefficients, coefficient k
 // (0 <= k <= 2 x halfLen) weighting the sample at offset k - halfLen. The design is a windowed
-// sinc: the ideal band-pass (or low-pass) impulse response, tapered by Potter's four-term cosine
-// window (P310), then scaled to unit gain at the middle of the pass band (zero frequency for the
-// low-pass). Functions that take a half-length accept 0 to SP_MAX_HALFLEN and refuse anything
-// else without touching their outputs.
+// sinc: the ideal low-pass impulse response, tapered by Potter's four-term cosine window (P310)
+// and scaled to unit gain at zero frequency. A band-pass is the low-pass at its high cut minus
+// the low-pass at its low cut, so it has zero gain at zero frequency for every half-length and
+// falls off below the low cut as steeply as its length allows; it is then scaled to unit gain
+// at the middle of the band, except that no frequency may gain more than 3 dB (a band too narrow
+// for the half-length then stays below unit gain). Functions that take a half-length accept 0
+// to SP_MAX_HALFLEN and refuse anything else without touching their outputs.
 
 #include <cstddef>
 
@@ -31,11 +34,16 @@ int SP_PotterLFFilter(int halfLen, double highFreq, double dt, double* coeff);
 // are and their largest absolute value is returned.
 float SP_FilterFloat(float* data, int n, int halfLen, const double* coeff, float* work);
 
-// Automatic gain control in place: each sample is divided by the RMS of the samples in a window
-// of `window` samples centred on it (window / 2 before it). Near the ends the window is cut to
-// the segment and the RMS taken over the samples it still holds, so the first and last samples
-// are levelled like the others. A zero RMS gives 0. work is scratch of at least n floats. A
-// window below 1 leaves the data unchanged.
+// The RMS that automatic gain control levels every window to, 1 / (2 x sqrt(2)): a steady sine
+// then peaks at 0.5, half a trace slot of the display (one 6 dB step of gain fills the slot),
+// and levelled Gaussian noise stays within +-1 for all but at most half a per cent of samples.
+constexpr double SP_AGC_LEVEL = 0.35355339059327373;
+
+// Automatic gain control in place: each sample is multiplied by SP_AGC_LEVEL and divided by the
+// RMS of the samples in a window of `window` samples centred on it (window / 2 before it). Near
+// the ends the window is cut to the segment and the RMS taken over the samples it still holds,
+// so the first and last samples are levelled like the others. A zero RMS gives 0. work is
+// scratch of at least n floats. A window below 1 leaves the data unchanged.
 void SP_AGCTransform(float* data, int n, int window, float* work);
 
 // Largest absolute value of data[0..n-1] (0 for an empty segment).

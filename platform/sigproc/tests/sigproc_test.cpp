@@ -70,6 +70,83 @@ INSTANTIATE_TEST_SUITE_P(
                       ToneCase{"low-pass 40, 150 Hz", 30, 0, 40, 0.002, 150, false},
                       ToneCase{"low-pass 40, 0.5 Hz", 30, 0, 40, 0.002, 0.5, true}));
 
+// Gain of the designed zero-phase filter at `freq` (Hz), from its coefficients.
+double response(const std::vector<double>& coeff, int halfLen, double freq, double dt) {
+    double g = coeff[size_t(halfLen)];
+    for (int k = 1; k <= halfLen; ++k)
+        g += 2.0 * coeff[size_t(halfLen + k)] * std::cos(2.0 * kPi * freq * dt * k);
+    return g;
+}
+
+struct ResponseCase {
+    const char* what;
+    int halfLen;
+    double low, high; // low 0: low-pass
+    double dt;
+    double below, belowMax; // a frequency under the low cut (Hz) and the most it may pass
+    double midMin;          // the least gain in the middle of the band (of 0..high for a low-pass)
+    double above, aboveMax; // a frequency over the high cut (Hz; 0: none) and the most it may pass
+};
+
+class FilterResponse : public ::testing::TestWithParam<ResponseCase> {};
+
+// A band-pass has no gain at zero frequency and falls off below its low cut; the low-pass
+// keeps a steady level. Either way a steady offset through the real convolution comes out as the
+// response says, right up to the segment ends, and no frequency gains more than 3 dB.
+TEST_P(FilterResponse, ZeroFrequencyBelowInAndAboveTheBand) {
+    const ResponseCase& c = GetParam();
+    const bool bandPass = c.low > 0;
+    std::vector<double> coeff(SP_MAX_COEFFS, 0.0);
+    const int count = bandPass ? SP_PotterBPFilter(c.halfLen, c.low, c.high, c.dt, coeff.data())
+                               : SP_PotterLFFilter(c.halfLen, c.high, c.dt, coeff.data());
+    ASSERT_EQ(count, 2 * c.halfLen + 1);
+    const double dc = bandPass ? 0.0 : 1.0;
+    EXPECT_NEAR(response(coeff, c.halfLen, 0.0, c.dt), dc, 1e-9) << c.what;
+
+    const int n = 400;
+    std::vector<float> offset(n, 5.0f), work(n);
+    SP_FilterFloat(offset.data(), n, c.halfLen, coeff.data(), work.data());
+    for (int i = 0; i < n; ++i)
+        ASSERT_NEAR(offset[size_t(i)], 5.0 * dc, 1e-4) << c.what << " at " << i;
+
+    if (bandPass) {
+        const double below = response(coeff, c.halfLen, c.below, c.dt);
+        EXPECT_LE(std::fabs(below), c.belowMax) << c.what << " at " << c.below << " Hz";
+    }
+    const double mid = response(coeff, c.halfLen, 0.5 * (c.low + c.high), c.dt);
+    EXPECT_GE(mid, c.midMin) << c.what;
+    EXPECT_LE(mid, 1.0 + 1e-9) << c.what;
+    if (c.above > 0) {
+        const double above = response(coeff, c.halfLen, c.above, c.dt);
+        EXPECT_LE(std::fabs(above), c.aboveMax) << c.what << " at " << c.above << " Hz";
+    }
+    for (int i = 0; i <= 1000; ++i) {
+        const double f = 0.5 / c.dt * i / 1000;
+        ASSERT_LE(std::fabs(response(coeff, c.halfLen, f, c.dt)), std::sqrt(2.0) + 1e-3)
+            << c.what << " at " << f << " Hz";
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    ShortAndLong, FilterResponse,
+    ::testing::Values(
+        ResponseCase{"defaults 5-50 Hz, half-length 15", 15, 5, 50, 0.002, 2.5, 0.05, 0.89, 100,
+                     0.01},
+        ResponseCase{"20-40 Hz, half-length 15", 15, 20, 40, 0.002, 10, 0.3, 0.89, 80, 0.05},
+        ResponseCase{"10-20 Hz, half-length 15", 15, 10, 20, 0.002, 5, 0.15, 0.7, 150, 0.01},
+        ResponseCase{"5-50 Hz, half-length 8", 8, 5, 50, 0.002, 2.5, 0.05, 0.7, 150, 0.01},
+        ResponseCase{"20-60 Hz, half-length 8", 8, 20, 60, 0.002, 10, 0.15, 0.89, 150, 0.01},
+        // Narrower than 8 samples can resolve: little passes, but nothing is amplified.
+        ResponseCase{"10-20 Hz, half-length 8", 8, 10, 20, 0.002, 5, 0.1, 0.3, 150, 0.01},
+        ResponseCase{"5-50 Hz, half-length 50", 50, 5, 50, 0.002, 2.5, 0.1, 0.89, 70, 0.01},
+        ResponseCase{"20-60 Hz, half-length 50", 50, 20, 60, 0.002, 10, 0.05, 0.89, 80, 0.01},
+        ResponseCase{"100-200 Hz at 1 ms, half-length 40", 40, 100, 200, 0.001, 50, 0.01, 0.89, 250,
+                     0.01},
+        ResponseCase{"20 Hz to beyond Nyquist, half-length 30", 30, 20, 400, 0.002, 10, 0.15, 0.89,
+                     0, 0},
+        ResponseCase{"low-pass 40 Hz, half-length 8", 8, 0, 40, 0.002, 0, 0, 0.85, 120, 0.01},
+        ResponseCase{"low-pass 40 Hz, half-length 50", 50, 0, 40, 0.002, 0, 0, 0.89, 80, 0.01}));
+
 TEST(FilterDesign, RefusedArgumentsLeaveCoefficientsAlone) {
     struct Case {
         int halfLen;
@@ -132,8 +209,28 @@ TEST(AGC, LevelsADecayingTrace) {
         x[size_t(i)] *= float(std::exp(-i * dt / 0.5)); // 80 dB of decay over the trace
     SP_AGCTransform(x.data(), n, 100, work.data());
     const double first = rms(x, 0, 200), last = rms(x, n - 200, n);
-    EXPECT_NEAR(first, 1.0, 0.1);
-    EXPECT_NEAR(last, 1.0, 0.1);
+    EXPECT_NEAR(first, SP_AGC_LEVEL, 0.035);
+    EXPECT_NEAR(last, SP_AGC_LEVEL, 0.035);
+}
+
+TEST(AGC, SteadySinesStayWithinTheSlot) {
+    // Whatever their amplitude and whether the window holds a whole period or only part of one,
+    // steady sines come out levelled with peaks at most 1 (a full trace slot).
+    struct Case {
+        double freq, amp;
+        int window;
+    } cases[] = {{25, 1.0, 20}, {25, 1e4, 20}, {25, 1e-4, 20}, {37, 3.0, 20}, {110, 1.0, 20},
+                 {5, 1.0, 20},  {60, 1.0, 7},  {12, 1.0, 200}, {249, 1.0, 20}};
+    for (const Case& c : cases) {
+        const int n = 1500;
+        std::vector<float> x = sine(c.freq, 0.002, n, c.amp), work(n);
+        SP_AGCTransform(x.data(), n, c.window, work.data());
+        float peak = 0.0f;
+        for (float v : x)
+            peak = std::fmax(peak, std::fabs(v));
+        EXPECT_LE(peak, 1.0f) << c.freq << " Hz, window " << c.window;
+        EXPECT_GE(peak, 0.3f) << c.freq << " Hz, window " << c.window;
+    }
 }
 
 TEST(AGC, FirstAndLastSamplesUseTheWindowInsideTheSegment) {
@@ -141,7 +238,7 @@ TEST(AGC, FirstAndLastSamplesUseTheWindowInsideTheSegment) {
         std::vector<float> x(50, -5.0f), work(50);
         SP_AGCTransform(x.data(), 50, window, work.data());
         for (float v : x)
-            EXPECT_FLOAT_EQ(v, -1.0f) << "window " << window;
+            EXPECT_FLOAT_EQ(v, -float(SP_AGC_LEVEL)) << "window " << window;
     }
 }
 
@@ -156,7 +253,7 @@ TEST(AGC, ZerosStayZeroAfterALargeSpike) {
             EXPECT_EQ(x[size_t(i)], 0.0f) << i;
         }
     }
-    EXPECT_NEAR(x[300], std::sqrt(20.0f), 1e-3); // alone in its window of 20
+    EXPECT_NEAR(x[300], SP_AGC_LEVEL * std::sqrt(20.0), 1e-3); // alone in its window of 20
     std::vector<float> zeros(30, 0.0f);
     SP_AGCTransform(zeros.data(), 30, 10, work.data());
     for (float v : zeros)
@@ -165,14 +262,14 @@ TEST(AGC, ZerosStayZeroAfterALargeSpike) {
 
 TEST(AGC, QuietSamplesRightAfterASpikeKeepTheirLevel) {
     // 180 dB between the spike and the alternating quiet tail: once the spike has left the
-    // window, every tail sample is levelled to magnitude 1, not lost in the sum's rounding.
+    // window, every tail sample is levelled to the same magnitude, not lost in the sum's rounding.
     std::vector<float> x(400), work(400);
     x[10] = 1e6f;
     for (int i = 11; i < 400; ++i)
         x[size_t(i)] = i % 2 ? 1e-3f : -1e-3f;
     SP_AGCTransform(x.data(), 400, 20, work.data());
     for (int i = 31; i < 400; ++i)
-        ASSERT_NEAR(std::fabs(x[size_t(i)]), 1.0f, 1e-4) << i;
+        ASSERT_NEAR(std::fabs(x[size_t(i)]), SP_AGC_LEVEL, 1e-4) << i;
 }
 
 } // namespace
