@@ -223,6 +223,12 @@ TEST_F(HeaderInspector, WithoutAFileNameNothingIsRead) {
         EXPECT_TRUE(d->findChild<QLineEdit*>("p_edFile")->text().isEmpty());
         SaveScreenshot(d, "hdrpeek_empty");
 
+        // Neither the file box nor the list keeps the focus (and with it a caret).
+        for (const char* name : {"p_edFile", "p_lvKeys"}) {
+            d->findChild<QWidget*>(name)->setFocus();
+            EXPECT_EQ(QApplication::focusWidget(), d->findChild<QWidget*>("p_pnlFile")) << name;
+        }
+
         // A mode click without a file reads nothing useful and says so.
         QTest::mouseClick(d->findChild<QRadioButton*>("p_rbnTrue"), Qt::LeftButton);
         EXPECT_EQ(afterRead(d).result,
