@@ -194,6 +194,9 @@ TEST_F(HeaderInspector, BadHeadersNameTheWordsAndTheTraceCount) {
     words.big = false;
     words.format = 99;
     words.samples = 0;
+    FileSpec noInterval;
+    noInterval.big = false;
+    noInterval.interval = 0;
     const struct {
         const char* what;
         FileSpec spec;
@@ -202,6 +205,8 @@ TEST_F(HeaderInspector, BadHeadersNameTheWordsAndTheTraceCount) {
         {"7 stray bytes after the traces", cut, "Ошибочный заголовок файла" + kNoTraceCount},
         {"format and sample count", words,
          "Ошибочный заголовок файла. Следующие слова недействительны: 8, 10" + kNoTraceCount},
+        {"interval 0, the rest gives a trace count", noInterval,
+         "Ошибочный заголовок файла. Следующие слова недействительны: 6. Число трасс - 10"},
     };
     for (const auto& c : cases) {
         const QString path = write("bad.sgy", segyBytes(c.spec));
