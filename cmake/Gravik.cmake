@@ -1,5 +1,8 @@
 # One function per kind of target; every target gets the project's warning flags.
 
+# The installed application folder (programs, help/, kinfo.hdr ...), below the install prefix.
+set(GRAVIK_INSTALL_APP_DIR bin)
+
 function(gravik_warnings target)
   target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
 endfunction()
@@ -68,4 +71,19 @@ function(gravik_plugin code)
                      -P ${PROJECT_SOURCE_DIR}/cmake/check-plugin-exports.cmake)
     set_tests_properties(${code}_exports PROPERTIES LABELS unit)
   endif()
+endfunction()
+
+# gravik_add_help(TARGET FILES...): help pages (help/<topic>.html, index.html and what they show)
+# are copied into bin/help/ when TARGET is built and installed into the application folder's help/.
+function(gravik_add_help target)
+  foreach(page ${ARGN})
+    get_filename_component(source ${page} ABSOLUTE)
+    get_filename_component(name ${page} NAME)
+    set(copy ${GRAVIK_BIN_DIR}/help/${name})
+    add_custom_command(OUTPUT ${copy}
+                       COMMAND ${CMAKE_COMMAND} -E copy_if_different ${source} ${copy}
+                       DEPENDS ${source} VERBATIM)
+    target_sources(${target} PRIVATE ${copy})
+    install(FILES ${source} DESTINATION ${GRAVIK_INSTALL_APP_DIR}/help)
+  endforeach()
 endfunction()
