@@ -7,18 +7,14 @@ const std::vector<KvCommandDef>& KV_Commands() {
         {FileOpen, "&Открыть...", "Alt+O", "p_bnFileOpen", FileMenu, false, false},
         {OpenOptions, "Опции открытия...", "", "p_bnFileFold", FileMenu, false, false},
         {Reopen, "Последние файлы...", "Alt+L", nullptr, FileMenu, false, false},
-        {FileProps, "Свойства файла. Заголовки...", "Alt+Y", "p_bnFileProp", FileMenu, false,
-         true},
+        {FileProps, "Свойства файла. Заголовки...", "Alt+Y", "p_bnFileProp", FileMenu, false, true},
         {FileClose, "Закрыть", "", nullptr, FileMenu, false, false},
         {HeaderProbe, "Пробное чтение заголовка...", "", nullptr, FileMenu, false, true},
-        {Export, "Экспорт в графический файл...", "Alt+G", "p_bnFilePrint", FileMenu, false,
-         true},
+        {Export, "Экспорт в графический файл...", "Alt+G", "p_bnFilePrint", FileMenu, false, true},
         {Exit, "В&ыход", "", nullptr, FileMenu, false, true},
         {NewWindow, "Открывать в новом окне", "", "p_bnFileWin", NoMenu, false, false},
-        {ViewOptions, "Параметры изображения...", "Alt+P", "p_bnViewSet", SetupMenu, false,
-         false},
-        {FastPanel, "Панель быстрой настройки...", "Alt+Q", "p_bnViewFast", SetupMenu, true,
-         false},
+        {ViewOptions, "Параметры изображения...", "Alt+P", "p_bnViewSet", SetupMenu, false, false},
+        {FastPanel, "Панель быстрой настройки...", "Alt+Q", "p_bnViewFast", SetupMenu, true, false},
         {Memorize, "Запомнить...", "Alt+S", "p_bnViewMem", SetupMenu, false, true},
         {ApplyMenu, "Применить", "", nullptr, SetupMenu, false, false},
         {Defaults, "По умолчанию", "Alt+D", "p_bnViewDef", SetupMenu, false, false},
@@ -58,11 +54,10 @@ const KvCommandDef* KV_FindCommand(int tag) {
 
 const std::vector<int>& KV_ToolbarOrder() {
     static const std::vector<int> order = {
-        FileOpen, OpenOptions, FileProps, Export, NewWindow, 0,        ViewOptions,
-        FastPanel, Memorize, Defaults,  AgaMode, 0,         GainUp,   GainDown,
-        0,        MoveUpLt, MoveDnLt,  MoveUpRt, MoveDnRt, 0,        Back,
-        Forward,  0,        GoFrame,   FindMax,  MakeMark, GoMark,   0,
-        HelpViewer};
+        FileOpen, OpenOptions, FileProps, Export, NewWindow, 0,        ViewOptions, FastPanel,
+        Memorize, Defaults,    AgaMode,   0,      GainUp,    GainDown, 0,           MoveUpLt,
+        MoveDnLt, MoveUpRt,    MoveDnRt,  0,      Back,      Forward,  0,           GoFrame,
+        FindMax,  MakeMark,    GoMark,    0,      HelpViewer};
     return order;
 }
 

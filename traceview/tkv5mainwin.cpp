@@ -172,8 +172,7 @@ TKv5MainWin::TKv5MainWin(const QStringList& args, QWidget* parent) : QMainWindow
     });
     connect(m_barH, &QScrollBar::actionTriggered, this,
             [this](int a) { OnScrollAction(false, a); });
-    connect(m_barV, &QScrollBar::actionTriggered, this,
-            [this](int a) { OnScrollAction(true, a); });
+    connect(m_barV, &QScrollBar::actionTriggered, this, [this](int a) { OnScrollAction(true, a); });
     connect(m_barH, &QScrollBar::sliderReleased, this,
             [this] { ScrollTo(false, m_barH->sliderPosition()); });
     connect(m_barV, &QScrollBar::sliderReleased, this,
@@ -242,8 +241,8 @@ void TKv5MainWin::BuildCommands() {
             a->setShortcut(QKeySequence(QString::fromLatin1(c.shortcut)));
             a->setShortcutContext(Qt::WindowShortcut);
         }
-        const bool checkable = c.tag == kvc::AgaMode || c.tag == kvc::CursorHint ||
-                               c.tag == kvc::NewWindow;
+        const bool checkable =
+            c.tag == kvc::AgaMode || c.tag == kvc::CursorHint || c.tag == kvc::NewWindow;
         a->setCheckable(checkable);
         m_actions.insert(c.tag, a);
         addAction(a);
@@ -676,8 +675,7 @@ void TKv5MainWin::ShowFrame(int mode, const QPoint& vertex) {
     if (!m_fileOpen)
         return;
     m_supplier.ClearFailure();
-    const QPoint want =
-        mode == 0 ? QPoint(1, 1) : mode == 1 ? m_plotter.GetFrameVertex() : vertex;
+    const QPoint want = mode == 0 ? QPoint(1, 1) : mode == 1 ? m_plotter.GetFrameVertex() : vertex;
     bool drawn = true;
     try {
         m_plotter.Update(want);
@@ -769,7 +767,8 @@ void TKv5MainWin::OnWheel(QWheelEvent* e) {
     if (delta == 0)
         return;
     // Wheel down adds, up subtracts, never before the first position.
-    const int pos = std::max(bar->minimum(), bar->value() + (delta < 0 ? 1 : -1) * bar->singleStep());
+    const int pos =
+        std::max(bar->minimum(), bar->value() + (delta < 0 ? 1 : -1) * bar->singleStep());
     e->accept();
     ScrollTo(!horizontal, pos);
 }

@@ -15,11 +15,9 @@ void TKvImage::paintEvent(QPaintEvent*) {
     p.drawImage(0, 0, m_canvas);
     // The canvas lags a resize until the owner redraws; the rest stays the window colour.
     if (m_canvas.width() < width())
-        p.fillRect(m_canvas.width(), 0, width() - m_canvas.width(), height(),
-                   palette().window());
+        p.fillRect(m_canvas.width(), 0, width() - m_canvas.width(), height(), palette().window());
     if (m_canvas.height() < height())
-        p.fillRect(0, m_canvas.height(), width(), height() - m_canvas.height(),
-                   palette().window());
+        p.fillRect(0, m_canvas.height(), width(), height() - m_canvas.height(), palette().window());
 }
 
 void TKvImage::resizeEvent(QResizeEvent*) {

@@ -62,10 +62,12 @@ TEST_P(KeyMap, Row) {
     const KeyCase& c = GetParam();
     const KvKeyAction a = KV_MapKey(c.key, c.ctrl, c.shift, c.alt);
     EXPECT_EQ(a.kind, c.kind);
-    if (c.kind == KvKeyAction::ApplySet || c.kind == KvKeyAction::MemorizeSet)
+    if (c.kind == KvKeyAction::ApplySet || c.kind == KvKeyAction::MemorizeSet) {
         EXPECT_EQ(a.number, c.number);
-    if (c.kind == KvKeyAction::Parameter)
+    }
+    if (c.kind == KvKeyAction::Parameter) {
         EXPECT_EQ(a.letter, c.letter);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -126,7 +128,8 @@ TEST_P(ScaleDrag, Row) {
 INSTANTIATE_TEST_SUITE_P(
     Table, ScaleDrag,
     ::testing::Values(ScaleCase{kDragCtrl, QPoint(19, 0), false, -1, -1, -1, -1},
-                      ScaleCase{kDragCtrl, QPoint(400, 0), true, 30, -1, -1, -1},
+                      ScaleCase{kDragCtrl, QPoint(400, 0), true, 27, -1, -1, -1},
+                      ScaleCase{kDragCtrl, QPoint(600, 0), true, 30, -1, -1, -1},
                       ScaleCase{kDragCtrl, QPoint(-400, 0), true, 3, -1, -1, -1},
                       ScaleCase{kDragCtrl, QPoint(30, 400), true, -1, 15, -1, -1},
                       ScaleCase{kDragCtrl, QPoint(0, -400), false, -1, -1, -1, -1},
