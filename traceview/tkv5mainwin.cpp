@@ -91,8 +91,8 @@ void Decorate(QToolButton* b, int tag) {
             {kvc::GainDown, QStringLiteral("A−")},  {kvc::MoveUpLt, QStringLiteral("↖")},
             {kvc::MoveDnLt, QStringLiteral("↙")},   {kvc::MoveUpRt, QStringLiteral("↗")},
             {kvc::MoveDnRt, QStringLiteral("↘")},   {kvc::GoFrame, QStringLiteral("→□")},
-            {kvc::FindMax, QStringLiteral("Amax")}, {kvc::MakeMark, QStringLiteral("З+")},
-            {kvc::GoMark, QStringLiteral("З→")}};
+            {kvc::FindMax, QStringLiteral("Amax")}, {kvc::MakeMark, QStringLiteral("☆+")},
+            {kvc::GoMark, QStringLiteral("☆→")}};
         b->setIcon(QIcon());
         b->setText(texts.value(tag));
         b->setToolButtonStyle(Qt::ToolButtonTextOnly);
@@ -304,8 +304,13 @@ void TKv5MainWin::BuildToolbar() {
         const KvCommandDef* c = KV_FindCommand(tag);
         auto* b = new QToolButton(m_toolbar);
         b->setObjectName(QString::fromLatin1(c->button));
-        b->setDefaultAction(m_actions.value(tag));
+        // Buttons keep their own faces; UpdateCommands gives them the looks of their commands.
         b->setToolTip(Plain(c->caption));
+        b->setStatusTip(Plain(c->caption));
+        b->setCheckable(tag == kvc::NewWindow || tag == kvc::AgaMode);
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+        connect(b, &QToolButton::clicked, this, [this, tag] { Dispatch(tag); });
+        m_buttons.insert(tag, b);
         b->setProperty("tag", tag);
         b->setAutoRaise(true);
         b->setFixedHeight(26);
@@ -339,12 +344,21 @@ void TKv5MainWin::LayoutToolbar() {
     for (QBoxLayout* row : m_rows)
         while (row->count() > 0)
             delete row->takeAt(0);
-    // Two rows split after the navigation group.
-    const int split = rows == 1 ? int(m_toolWidgets.size()) : 13;
+    // Two rows: files and set-up above, gain, moves, search and help below.
+    const int split = rows == 1 ? int(m_toolWidgets.size()) : 12;
     for (int i = 0; i < m_toolWidgets.size(); ++i)
         m_rows[i < split ? 0 : 1]->addWidget(m_toolWidgets[i]);
     for (QBoxLayout* row : m_rows)
         row->addStretch(1);
+    // The rows above the image take their new height at once.
+    for (QWidget* w : {m_toolbar, menuWidget()}) {
+        if (w != nullptr && w->layout() != nullptr) {
+            w->layout()->invalidate();
+            w->updateGeometry();
+        }
+    }
+    if (layout() != nullptr)
+        layout()->invalidate();
 }
 
 void TKv5MainWin::BuildStatusBar() {
@@ -411,6 +425,11 @@ void TKv5MainWin::UpdateCommands() {
         it.value()->setEnabled(l.enabled);
         if (it.value()->isCheckable())
             it.value()->setChecked(l.checked);
+        if (QToolButton* b = m_buttons.value(it.key())) {
+            b->setEnabled(l.enabled);
+            if (b->isCheckable())
+                b->setChecked(l.checked);
+        }
     }
     for (int i = 0; i < 10; ++i)
         m_setItems[i]->setEnabled(KV_SetItemLook(i, s).enabled);

@@ -174,6 +174,7 @@ private:
     QLabel* m_hint = nullptr;
     QTimer m_hintTimer;
     QMap<int, QAction*> m_actions;
+    QMap<int, QToolButton*> m_buttons;
     QAction* m_setItems[10] = {};
     QMenuBar* m_menuBar = nullptr;
     QMenu* m_applyMenu = nullptr;

@@ -8,6 +8,7 @@
 #include "traceview/kvstrings.h"
 #include "traceview/tkv5mainwin.h"
 #include "traceview/tkvimage.h"
+#include "uikit/helpwindow.h"
 #include "uikit/screenshot.h"
 #include "uikit/uibeep.h"
 #include "uikit/uimsgbox.h"
@@ -603,6 +604,38 @@ TEST_F(MainWin, ReopenListAndNarrowLayout) {
     EXPECT_GT(Find<QWidget>("p_tbMain")->sizeHint().height(), tall);
     EXPECT_GE(win->minimumWidth(), 340);
     SaveScreenshot(win.get(), "traceview_narrow");
+}
+
+} // namespace
+
+namespace {
+
+TEST(MainWinStart, CommandLineFileAndOwnerWindow) {
+    MsgRecorder rec;
+    const QString path = MakeFile("start.sgy", Spec(1, 24));
+    TKv5MainWin owner(QStringList{});
+    owner.show();
+    TKv5MainWin win(QStringList{path, QString::number(quint64(owner.winId()))});
+    EXPECT_FALSE(win.FileOpen()); // opened by the reload message, once the loop runs
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(win.FileOpen());
+    EXPECT_EQ(win.windowTitle(), QStringLiteral("KxViewer [start.sgy]"));
+    EXPECT_EQ(win.size(), QSize(960, 570));
+    EXPECT_TRUE(rec.texts().isEmpty());
+}
+
+TEST(MainWinStart, HelpCommandsAndF1) {
+    MsgRecorder rec;
+    TKv5MainWin win(QStringList{});
+    win.show();
+    QCoreApplication::processEvents();
+    win.Dispatch(kvc::HelpKeys);
+    EXPECT_EQ(HelpTopicShown(), 530);
+    win.Dispatch(kvc::HelpContents);
+    EXPECT_EQ(HelpTopicShown(), 0);
+    win.Image()->setFocus();
+    QTest::keyClick(win.Image(), Qt::Key_F1);
+    EXPECT_EQ(HelpTopicShown(), 420);
 }
 
 } // namespace
