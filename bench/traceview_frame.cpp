@@ -196,8 +196,8 @@ void BM_QtPolylinesSameFrame(benchmark::State& state) {
         for (int t = 0; t < kTraces; ++t) {
             const std::vector<float>& s = kept.traces[size_t(t)];
             for (int i = 0; i < kSamples; ++i)
-                line[size_t(i)] = QPointF(60 + 6 * (t + 1) + 5 * std::clamp(s[size_t(i)], -1.f, 1.f),
-                                          40 + i);
+                line[size_t(i)] =
+                    QPointF(60 + 6 * (t + 1) + 5 * std::clamp(s[size_t(i)], -1.f, 1.f), 40 + i);
             p.drawPolyline(line.data(), kSamples);
         }
         p.end();
