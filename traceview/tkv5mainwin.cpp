@@ -2,6 +2,7 @@
 
 #include "apptools/appfolders.h"
 #include "corebase/files.h"
+#include "hdrpeek/hdrpeek.h"
 #include "plotcore/tcolor.h"
 #include "traceview/kvampprobe.h"
 #include "traceview/kvdragrules.h"
@@ -464,6 +465,10 @@ void TKv5MainWin::Dispatch(int tag) {
     case kvc::FileClose:
         CloseFile(false);
         break;
+    case kvc::HeaderProbe:
+        if (!m_lastAttempted.isEmpty())
+            ReadDisplayFileHeader(winId(), m_lastAttempted);
+        break;
     case kvc::Export:
         StartExport();
         break;
@@ -528,8 +533,8 @@ void TKv5MainWin::Dispatch(int tag) {
         ShowAboutBox(this, KV_Text(kvs::AppTitle));
         break;
     default:
-        // The dialogs of the open options, file properties, header probe, view options, fast
-        // panel, sets, gain table, go-to, maximum and bookmarks join here.
+        // The dialogs of the open options, file properties, view options, fast panel, sets,
+        // gain table, go-to, maximum and bookmarks join here.
         break;
     }
     UpdateCommands();
