@@ -67,9 +67,6 @@ void Decorate(QToolButton* b, int tag) {
     case kvc::Export:
         icon(QStyle::SP_DialogSaveButton);
         break;
-    case kvc::NewWindow:
-        icon(QStyle::SP_TitleBarNormalButton);
-        break;
     case kvc::ViewOptions:
         icon(QStyle::SP_FileDialogDetailedView);
         break;
@@ -87,13 +84,13 @@ void Decorate(QToolButton* b, int tag) {
         break;
     default: {
         static const QMap<int, QString> texts = {
-            {kvc::Memorize, QStringLiteral("M+")},  {kvc::Defaults, QStringLiteral("П0")},
-            {kvc::AgaMode, QStringLiteral("АПУ")},  {kvc::GainUp, QStringLiteral("A+")},
-            {kvc::GainDown, QStringLiteral("A−")},  {kvc::MoveUpLt, QStringLiteral("↖")},
-            {kvc::MoveDnLt, QStringLiteral("↙")},   {kvc::MoveUpRt, QStringLiteral("↗")},
-            {kvc::MoveDnRt, QStringLiteral("↘")},   {kvc::GoFrame, QStringLiteral("→□")},
-            {kvc::FindMax, QStringLiteral("Amax")}, {kvc::MakeMark, QStringLiteral("☆+")},
-            {kvc::GoMark, QStringLiteral("☆→")}};
+            {kvc::NewWindow, QStringLiteral("⊞")}, {kvc::Memorize, QStringLiteral("M+")},
+            {kvc::Defaults, QStringLiteral("П0")}, {kvc::AgaMode, QStringLiteral("АПУ")},
+            {kvc::GainUp, QStringLiteral("A+")},   {kvc::GainDown, QStringLiteral("A−")},
+            {kvc::MoveUpLt, QStringLiteral("↖")},  {kvc::MoveDnLt, QStringLiteral("↙")},
+            {kvc::MoveUpRt, QStringLiteral("↗")},  {kvc::MoveDnRt, QStringLiteral("↘")},
+            {kvc::GoFrame, QStringLiteral("→□")},  {kvc::FindMax, QStringLiteral("Amax")},
+            {kvc::MakeMark, QStringLiteral("☆+")}, {kvc::GoMark, QStringLiteral("☆→")}};
         b->setIcon(QIcon());
         b->setText(texts.value(tag));
         b->setToolButtonStyle(Qt::ToolButtonTextOnly);

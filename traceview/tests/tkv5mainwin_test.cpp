@@ -206,7 +206,8 @@ TEST_F(MainWin, OpenDrawsTheFrameThePlotterDraws) {
     EXPECT_EQ(win->FramesDrawn(), drawn + 1);
     EXPECT_FALSE(Canvas() == direct);
 
-    // Wiggle alone: negative phases shown, no fill.
+    // Wiggle alone at the opening gain: negative phases shown, no fill.
+    Key(Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
     win->Params().viewOpts.fillColor = 0xFFFFFF;
     Key(Qt::Key_M, Qt::ControlModifier | Qt::AltModifier);
     EXPECT_FALSE(win->Params().signal.cutNegative);
