@@ -780,18 +780,21 @@ void TKv5MainWin::OnImageResized() {
 }
 
 void TKv5MainWin::OnWheel(QWheelEvent* e) {
+    e->accept();
+    WheelScroll(!(e->modifiers() & Qt::ShiftModifier), e);
+}
+
+void TKv5MainWin::WheelScroll(bool vertical, const QWheelEvent* e) {
     if (!m_fileOpen)
         return;
-    const bool horizontal = e->modifiers() & Qt::ShiftModifier;
-    QScrollBar* bar = horizontal ? m_barH : m_barV;
+    QScrollBar* bar = vertical ? m_barV : m_barH;
     const int delta = e->angleDelta().y() != 0 ? e->angleDelta().y() : e->angleDelta().x();
     if (delta == 0)
         return;
     // Wheel down adds, up subtracts, never before the first position.
     const int pos =
         std::max(bar->minimum(), bar->value() + (delta < 0 ? 1 : -1) * bar->singleStep());
-    e->accept();
-    ScrollTo(!horizontal, pos);
+    ScrollTo(vertical, pos);
 }
 
 // ---- mouse over the image
@@ -956,6 +959,10 @@ bool TKv5MainWin::eventFilter(QObject* obj, QEvent* e) {
         // Every key of this window passes here first, whichever control has the focus.
         if (w != nullptr && w->window() == this && isEnabled())
             return HandleKey(static_cast<QKeyEvent*>(e));
+    } else if (e->type() == QEvent::Wheel && (obj == m_barH || obj == m_barV)) {
+        // A wheel over a bar scrolls that bar the same way as over the image.
+        WheelScroll(obj == m_barV, static_cast<QWheelEvent*>(e));
+        return true;
     } else if (e->type() == QEvent::MouseButtonDblClick && obj == statusBar()) {
         statusBar()->setFocus();
     }

@@ -126,6 +126,7 @@ private:
     void OnMousePress(QMouseEvent* e);
     void OnMouseRelease(QMouseEvent* e);
     void OnWheel(QWheelEvent* e);
+    void WheelScroll(bool vertical, const QWheelEvent* e);
     void OnImageResized();
     void ClearReadout();
     void ShowHint(const QPoint& global);

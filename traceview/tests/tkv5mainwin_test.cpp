@@ -382,6 +382,12 @@ TEST_F(MainWin, WheelAndScrollBars) {
     EXPECT_EQ(win->FramesDrawn(), drawn + 1);
     EXPECT_EQ(win->Plotter().GetFrameVertex().y(), 1 + bar->singleStep());
     EXPECT_EQ(bar->value(), 1 + bar->singleStep());
+    // Over the bar itself the wheel scrolls the same way.
+    QWheelEvent overBar(QPointF(5, 50), bar->mapToGlobal(QPointF(5, 50)), QPoint(), QPoint(0, 120),
+                        Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(bar, &overBar);
+    EXPECT_EQ(win->Plotter().GetFrameVertex().y(), 1);
+    EXPECT_EQ(bar->value(), 1);
 }
 
 TEST_F(MainWin, DragsChangeScalesAndPan) {
