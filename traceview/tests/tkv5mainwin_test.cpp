@@ -680,3 +680,36 @@ TEST_F(MainWin, PrivateMessagesOfThePanelAndTheGainTable) {
 }
 
 } // namespace
+
+namespace {
+
+// 2147483647 traces of 10 samples, only the first written: the rest is a hole in the file.
+TEST_F(MainWin, SparseRecordOfTheLargestTraceCount) {
+    SynthSpec s = Spec(1, 1);
+    s.samples = 10;
+    const QString path = MakeFile("sparse.sgy", s);
+    {
+        QFile f(path);
+        ASSERT_TRUE(f.resize(3600 + qint64(2147483647) * (240 + 4 * 10)));
+    }
+    Open(path);
+    ASSERT_TRUE(win->FileOpen()) << rec.texts().join('|').toStdString();
+    EXPECT_EQ(win->Plotter().TraceCount(), 2147483647);
+    EXPECT_EQ(win->Plotter().GetFrameVertex(), QPoint(1, 1));
+    auto* bar = Find<QScrollBar>("p_obarH");
+    ASSERT_TRUE(bar->isEnabled());
+    bar->triggerAction(QAbstractSlider::SliderToMaximum);
+    const QRect f = win->Plotter().GetFrameRect();
+    EXPECT_EQ(f.right(), 2147483647);
+    EXPECT_GT(f.left(), 2147483000);
+    EXPECT_TRUE(rec.texts().isEmpty()) << rec.texts().join('|').toStdString();
+    // The last trace under the cursor.
+    const QPoint at = Screen(2147483647, 5);
+    QMouseEvent move(QEvent::MouseMove, at, win->Image()->mapToGlobal(at), Qt::NoButton,
+                     Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(win->Image(), &move);
+    EXPECT_EQ(win->PanelText(1), QStringLiteral("N: 2147483647"));
+    QFile::remove(path);
+}
+
+} // namespace
