@@ -245,9 +245,9 @@ void TCSegyReaderEx::SetTrace(int n) {
     if (!IsOpen() || n < 1 || n > m_traces)
         throw ESegyFiler(trc::kErrTraceRange, n);
     const int64_t tb = TraceBytes();
-    if (m_bufFirst == 0 || n < m_bufFirst || n >= m_bufFirst + m_bufCount) {
+    if (m_bufFirst == 0 || n < m_bufFirst || int64_t(n) >= int64_t(m_bufFirst) + m_bufCount) {
         int count = 1;
-        if (m_trace > 0 && n == m_trace + 1)
+        if (m_trace > 0 && int64_t(n) == int64_t(m_trace) + 1)
             count = int(std::clamp<int64_t>(kReadAhead / tb, 1, int64_t(m_traces) - n + 1));
         m_bufFirst = 0;
         m_cur = nullptr;

@@ -47,18 +47,32 @@ float SP_FilterFloat(float* data, int n, int halfLen, const double* coeff, float
         mirrored(i);
     for (int i = hi; i < n; ++i)
         mirrored(i);
+    // A zero-phase design has c[-k] == c[k]: its taps fold, one product for each pair of
+    // samples (the sum of two floats is exact in double, so only the order of the additions
+    // changes).
+    bool symmetric = true;
+    for (int k = 1; k <= halfLen && symmetric; ++k)
+        symmetric = c[k] == c[-k];
     // Interior in blocks, tap by tap, so the inner loop runs over independent samples.
     constexpr int kBlock = 256;
     double acc[kBlock];
     for (int b = lo; b < hi; b += kBlock) {
         const int m = std::min(kBlock, hi - b);
+        const float* x0 = work + b;
         for (int j = 0; j < m; ++j)
-            acc[j] = 0.0;
-        for (int k = -halfLen; k <= halfLen; ++k) {
-            const double ck = c[k];
-            const float* x = work + b + k;
-            for (int j = 0; j < m; ++j)
-                acc[j] += ck * x[j];
+            acc[j] = c[0] * x0[j];
+        for (int k = 1; k <= halfLen; ++k) {
+            const float* after = x0 + k;
+            const float* before = x0 - k;
+            if (symmetric) {
+                const double ck = c[k];
+                for (int j = 0; j < m; ++j)
+                    acc[j] += ck * (double(after[j]) + double(before[j]));
+            } else {
+                const double ca = c[k], cb = c[-k];
+                for (int j = 0; j < m; ++j)
+                    acc[j] += ca * after[j] + cb * before[j];
+            }
         }
         for (int j = 0; j < m; ++j)
             data[b + j] = float(acc[j]);
