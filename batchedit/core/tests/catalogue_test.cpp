@@ -88,7 +88,8 @@ TEST_F(CatalogueTest, EmptyScanKeepsPreviousEntries) {
     TUProcList list;
     ASSERT_EQ(list.Load(), 1);
     QFile::remove(KE_GetProcPath() + "TVA3_001.dsc");
-    EXPECT_EQ(list.Load(), 1);
+    EXPECT_EQ(list.Load(), 0);
+    ASSERT_EQ(list.Count(), 1);
     EXPECT_EQ(list.At(0).code, "TVA3");
 }
 
