@@ -32,8 +32,12 @@ bool TCMsgServer::Open() {
     Close();
     if (M_RuntimeDir().isEmpty())
         return false;
+    M_RemoveStaleSessions();
     if (LiveOwnerPublished())
         M_TakeFreshSession();
+    session_ = M_SessionKey();
+    if (!M_ClaimSession())
+        return false;
     const QString path = M_NamePath(QStringLiteral("sock"));
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
@@ -47,6 +51,9 @@ bool TCMsgServer::Open() {
 }
 
 void TCMsgServer::Close() {
+    if (!session_.isEmpty())
+        M_ReleaseSession(session_);
+    session_.clear();
     if (!server_)
         return;
     const bool published = server_->isListening();

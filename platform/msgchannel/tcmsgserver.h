@@ -29,7 +29,8 @@ public:
     explicit TCMsgServer(QObject* parent = nullptr);
     ~TCMsgServer() override;
 
-    // Listens and publishes the name; takes a fresh session when the inherited one already has
+    // Removes the names of owners that have ended, records itself as its session's owner,
+    // listens and publishes the name; takes a fresh session when the inherited one already has
     // a live owner. False when no safe runtime folder or socket could be made.
     bool Open();
     // Stops listening, drops the connections and withdraws the published name.
@@ -58,6 +59,7 @@ private:
     void Handle(QLocalSocket* socket, Peer& peer, const TMsgFrame& frame);
 
     QLocalServer* server_ = nullptr;
+    QString session_; // the session this owner claimed
     QHash<QLocalSocket*, Peer> peers_;
     QHash<std::uint32_t, SendHandler> handlers_;
 };
