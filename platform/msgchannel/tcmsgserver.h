@@ -38,6 +38,9 @@ public:
     bool IsOpen() const;
     // The channel name (the "window handle").
     QString Name() const;
+    // Takes at once every connection and frame that has arrived, without waiting for the event
+    // loop: for an owner about to decide that a worker which has ended never reported.
+    void Drain();
     // Frames with number `msg` become sent messages answered by `handler`.
     void SetSendHandler(std::uint32_t msg, SendHandler handler);
 
@@ -62,4 +65,5 @@ private:
     QString session_; // the session this owner claimed
     QHash<QLocalSocket*, Peer> peers_;
     QHash<std::uint32_t, SendHandler> handlers_;
+    qint64 accepted_ = 0; // connections taken so far
 };
