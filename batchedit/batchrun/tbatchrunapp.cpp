@@ -2,8 +2,8 @@
 
 #include "brtexts.h"
 #include "core/spvstrings.h"
+#include "core/tudescription.h"
 #include "core/tujobtext.h"
-#include "corebase/codepage.h"
 #include "corebase/process.h"
 #include "procbase/resultcodes.h"
 #include "trcfile/tcsegyreaderex.h"
@@ -11,7 +11,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStringDecoder>
 
 #include <cstdio>
 
@@ -140,12 +139,7 @@ int TBatchRunApp::Describe(const QString& code) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return Refuse(BrText(brNoDescription).arg(path));
-    const QByteArray bytes = file.readAll();
-    // Descriptions written on Russian Windows installs come in Windows-1251.
-    QStringDecoder utf8(QStringDecoder::Utf8);
-    QString text = utf8.decode(bytes);
-    if (utf8.hasError())
-        text = S_FromAnsi(bytes);
+    const QString text = TUDescription::PlainText(file.readAll());
     m_out << text;
     if (!text.endsWith(QLatin1Char('\n')))
         m_out << Qt::endl;

@@ -154,26 +154,11 @@ QString TUBatchRun::ChannelProblemText() {
     const QList<M_RuntimeProblem> problems = M_RuntimeDirProblems();
     if (problems.isEmpty())
         return SpvText(21);
+    // Messages 77 to 81 follow the order of M_RuntimeProblem::Reason.
     QStringList lines;
-    for (const M_RuntimeProblem& p : problems) {
-        switch (p.reason) {
-        case M_RuntimeProblem::CannotCreate:
-            lines << SpvFormat(77, {p.folder, QString::fromLocal8Bit(std::strerror(p.error))});
-            break;
-        case M_RuntimeProblem::NotAFolder:
-            lines << SpvFormat(78, {p.folder});
-            break;
-        case M_RuntimeProblem::OtherOwner:
-            lines << SpvFormat(79, {p.folder});
-            break;
-        case M_RuntimeProblem::OpenToOthers:
-            lines << SpvFormat(80, {p.folder});
-            break;
-        case M_RuntimeProblem::TooLong:
-            lines << SpvFormat(81, {p.folder});
-            break;
-        }
-    }
+    for (const M_RuntimeProblem& p : problems)
+        lines << SpvFormat(77 + int(p.reason),
+                           {p.folder, QString::fromLocal8Bit(std::strerror(p.error))});
     return SpvFormat(76, {lines.join(QStringLiteral("; "))});
 }
 

@@ -19,7 +19,7 @@
 #include <QList>
 #include <QString>
 
-// Why a folder could not serve as the runtime folder.
+// Why a folder could not serve as the runtime folder (callers may number texts by this order).
 struct M_RuntimeProblem {
     enum Reason { CannotCreate, NotAFolder, OtherOwner, OpenToOthers, TooLong };
     QString folder;
