@@ -89,8 +89,9 @@ QString M_RuntimeDir() {
     static QString dir;
     if (!dir.isEmpty())
         return dir;
-    // Unix socket paths are short (108 bytes), so a long runtime folder is not used.
-    constexpr int kLongest = 64;
+    // Unix socket paths are short (108 bytes) and a session key may take 40 of them, so a long
+    // runtime folder is not used.
+    constexpr int kLongest = 60;
     const QByteArray uid = QByteArray::number(static_cast<qulonglong>(getuid()));
     // An owner hands its folder to its workers, whichever it took.
     QList<QByteArray> candidates;
@@ -274,14 +275,15 @@ int M_RemoveStaleSessions() {
     QDir folder(dir);
     int removed = 0;
     const QString suffix = QStringLiteral(".owner");
-    for (const QString& ownerFile : folder.entryList({"*" + suffix}, QDir::Files)) {
+    for (const QString& ownerFile :
+         folder.entryList({"*" + suffix}, QDir::Files | QDir::CaseSensitive)) {
         const QString session = ownerFile.chopped(suffix.size());
         const qint64 owner = RecordedOwner(session);
         if (owner == 0 || ProcessLives(owner))
             continue;
         // The owner file last, so a removal cut short is taken up by the next owner.
-        for (const QString& name :
-             folder.entryList({session + ".*"}, QDir::Files | QDir::System | QDir::Hidden))
+        for (const QString& name : folder.entryList(
+                 {session + ".*"}, QDir::Files | QDir::System | QDir::Hidden | QDir::CaseSensitive))
             if (name != ownerFile && folder.remove(name))
                 ++removed;
         folder.remove(ownerFile);
