@@ -25,6 +25,14 @@ enum TBrText {
     brNotRun,
     brOutputs,      // %s input file
     brOutputsWhere, // %s folder
+    brVersion,      // %s version, %s build date, %s commit
+    brListHead,
+    brListFlags,
+    brNoDescription, // %s the file
+    brOpenError,     // %s the reader's code, %s its text
+    brOpenErrorCode, // %s the reader's code (no text for it)
 };
 
 QString BrText(TBrText id);
+// The reader's text for an open error code of trcfile; empty for a code without one.
+QString BrReaderText(int code);

@@ -2,10 +2,14 @@
 
 #include "brtexts.h"
 #include "core/spvstrings.h"
+#include "core/tudescription.h"
 #include "core/tujobtext.h"
 #include "corebase/process.h"
+#include "procbase/resultcodes.h"
+#include "trcfile/tcsegyreaderex.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include <cstdio>
@@ -15,6 +19,8 @@ namespace {
 constexpr int kInterruptPollMs = 100;
 // Progress is printed in steps of this many percent.
 constexpr int kPercentStep = 25;
+// The editor's spin box allows no more workers at once.
+constexpr int kMostWorkers = 100;
 
 bool parseCount(const QString& text, int& value) {
     if (text.isEmpty() || text.size() > 4)
@@ -71,7 +77,7 @@ int TBatchRunApp::Parse(const QStringList& args, Options& o) {
         else if (name == QLatin1String("--suffix"))
             o.suffix = value;
         else if (name == QLatin1String("--workers")) {
-            if (!parseCount(value, o.workers))
+            if (!parseCount(value, o.workers) || o.workers > kMostWorkers)
                 return Refuse(BrText(brBadWorkers).arg(value));
         } else
             return Refuse(BrText(brBadOption).arg(name) + QLatin1Char('\n') + BrText(brUsage));
@@ -92,11 +98,61 @@ int TBatchRunApp::Parse(const QStringList& args, Options& o) {
     return 0;
 }
 
+int TBatchRunApp::Inform(const QStringList& args) {
+    if (args.contains(QLatin1String("--help")) || args.contains(QLatin1String("-h"))) {
+        m_out << BrText(brUsage);
+        return 0;
+    }
+    if (args.contains(QLatin1String("--version"))) {
+        m_out << BrText(brVersion).arg(QStringLiteral(GRAVIK_VERSION),
+                                       QStringLiteral(GRAVIK_BUILD_DATE),
+                                       QStringLiteral(GRAVIK_COMMIT))
+              << Qt::endl;
+        return 0;
+    }
+    if (args == QStringList{QStringLiteral("--list")})
+        return List();
+    if (args.size() == 2 && args[0] == QLatin1String("--describe"))
+        return Describe(args[1]);
+    return -1;
+}
+
+int TBatchRunApp::List() {
+    if (m_procs.Load() == 0)
+        return Refuse(SpvText(3));
+    m_out << BrText(brListHead) << Qt::endl;
+    for (int i = 0; i < m_procs.Count(); ++i) {
+        const TUProcRec& rec = m_procs.At(i);
+        m_out << rec.code << '\t' << rec.flags << '\t' << rec.title << Qt::endl;
+    }
+    m_out << Qt::endl << BrText(brListFlags) << Qt::endl;
+    return 0;
+}
+
+int TBatchRunApp::Describe(const QString& code) {
+    if (m_procs.Load() == 0)
+        return Refuse(SpvText(3));
+    const int found = m_procs.Find(code);
+    if (found < 0)
+        return Refuse(BrText(brUnknownProc).arg(code));
+    const QString path = m_procs.At(found).DescriptionPath();
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return Refuse(BrText(brNoDescription).arg(path));
+    const QString text = TUDescription::PlainText(file.readAll());
+    m_out << text;
+    if (!text.endsWith(QLatin1Char('\n')))
+        m_out << Qt::endl;
+    return 0;
+}
+
 int TBatchRunApp::Start(const QStringList& args) {
+    if (const int informed = Inform(args); informed >= 0)
+        return informed;
     // Before anything is printed, so a caller that reacts to the output reaches the handler.
     CP_CatchInterrupts();
     Options o;
-    o.workers = m_concurrency.Size();
+    o.workers = std::min(m_concurrency.Size(), kMostWorkers);
     if (const int refused = Parse(args, o))
         return refused;
     m_errors.Load();
@@ -125,7 +181,7 @@ int TBatchRunApp::Start(const QStringList& args) {
     m_out << TUBatchRun::TotalText(m_files.Count(), proc.code) << Qt::endl;
 
     if (!m_channel.Open())
-        return Refuse(SpvText(21));
+        return Refuse(TUBatchRun::ChannelProblemText());
     TUAnswerer& answerer = *this;
     m_run = std::make_unique<TUBatchRun>(m_files, m_concurrency, m_channel, answerer);
     connect(m_run.get(), &TUBatchRun::fileChanged, this, &TBatchRunApp::OnFileChanged);
@@ -154,7 +210,7 @@ void TBatchRunApp::OnFileChanged(int index) {
         if (rec.state == fsDone)
             m_out << BrText(brFileOk).arg(name) << Qt::endl;
         else
-            m_out << BrText(brFileFailed).arg(name).arg(rec.result).arg(m_errors.Text(rec.result))
+            m_out << BrText(brFileFailed).arg(name).arg(rec.result).arg(FailureText(index))
                   << Qt::endl;
         return;
     }
@@ -166,6 +222,27 @@ void TBatchRunApp::OnFileChanged(int index) {
                   : BrText(brPercent).arg(name).arg(step * kPercentStep))
           << Qt::endl;
     m_shown[index] = step;
+}
+
+QString TBatchRunApp::FailureText(int index) {
+    const auto known = m_failureTexts.constFind(index);
+    if (known != m_failureTexts.constEnd())
+        return *known;
+    const int result = m_files.At(index).result;
+    QString text = m_errors.Text(result);
+    // The worker can tell only that the input did not open; the reader tells why.
+    if (result == prc::kInputOpen) {
+        TCSegyReaderEx reader;
+        const int code = reader.Open(QFile::encodeName(m_files.InputPath(index)).toStdString());
+        if (code != 0) {
+            const QString reason = BrReaderText(code);
+            text +=
+                QLatin1Char(' ') + (reason.isEmpty() ? BrText(brOpenErrorCode).arg(code)
+                                                     : BrText(brOpenError).arg(code).arg(reason));
+        }
+    }
+    m_failureTexts.insert(index, text);
+    return text;
 }
 
 void TBatchRunApp::OnInterruptPoll() {
@@ -196,7 +273,7 @@ void TBatchRunApp::OnFinished() {
             result = QStringLiteral("OK");
         else if (rec.state == fsFailed) {
             result = QString::number(rec.result);
-            text = m_errors.Text(rec.result);
+            text = FailureText(i);
         }
         m_out << rec.name << '\t' << result << '\t' << text << Qt::endl;
     }

@@ -12,6 +12,7 @@
 #include "core/tuproclist.h"
 #include "msgchannel/tcmsgserver.h"
 
+#include <QHash>
 #include <QObject>
 #include <QStringList>
 #include <QTextStream>
@@ -42,6 +43,14 @@ private:
     bool Ask(int id, const QString& text) override;
     void Tell(int id, const QString& text) override;
     int Parse(const QStringList& args, Options& options);
+    // --help, --version, --list and --describe: -1 when `args` asks none of them, otherwise
+    // the exit code after the answer.
+    int Inform(const QStringList& args);
+    int List();
+    int Describe(const QString& code);
+    // The failure text of a finished file; an input that could not be opened gets the
+    // reader's reason.
+    QString FailureText(int index);
     int Refuse(const QString& text);
     void OnFileChanged(int index);
     void OnFinished();
@@ -56,6 +65,7 @@ private:
     TCMsgServer m_channel;
     std::unique_ptr<TUBatchRun> m_run;
     QVector<int> m_shown; // last progress step printed per file, -1 none
+    QHash<int, QString> m_failureTexts;
     QTimer m_interrupts;
     int m_interruptsSeen = 0;
 };

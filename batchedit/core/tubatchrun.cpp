@@ -14,8 +14,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSet>
 
+#include <cstring>
 #include <filesystem>
 
 namespace {
@@ -47,6 +47,8 @@ TUBatchRun::TUBatchRun(TUFileList& files, TCConcurrency& concurrency, TCMsgServe
     connect(&m_channel, &TCMsgServer::clientClosed, this, &TUBatchRun::OnClientClosed);
     m_poll.setInterval(kPollMs);
     connect(&m_poll, &QTimer::timeout, this, &TUBatchRun::OnPoll);
+    m_starter.setInterval(0);
+    connect(&m_starter, &QTimer::timeout, this, &TUBatchRun::OnStartStep);
 }
 
 TUBatchRun::~TUBatchRun() {
@@ -72,6 +74,15 @@ int TUBatchRun::Start(const Request& request) {
     if (sameFolder(request.outputFolder, request.inputFolder) && request.prefix.isEmpty() &&
         request.suffix.isEmpty())
         return Refuse(41);
+    // A prefix or suffix, a link or a folder of several outputs can still lead an output onto
+    // another input: it would be replaced and then processed as if it were the original.
+    int writer = -1;
+    int overwritten = -1;
+    if (m_files.FindOutputOverInput(request.inputFolder, request.outputFolder, request.prefix,
+                                    request.suffix,
+                                    request.proc.Has(pfSingleRun) ? 1 : m_files.Count(),
+                                    request.proc.Has(pfOutList), writer, overwritten))
+        return Refuse(MsgOutputOverInput, {m_files.At(writer).name, m_files.At(overwritten).name});
     // The procedure would split such a name apart and take the wrong files by their numbers.
     if (request.proc.Has(pfFileNames) &&
         (request.inputFolder.contains(QLatin1Char('|')) ||
@@ -82,7 +93,7 @@ int TUBatchRun::Start(const Request& request) {
         job = TUJobText::Normalise(request.jobLines);
         const int bad = TUJobText::FirstBadChar(job, SpvJobCharacters());
         if (bad >= 0)
-            return Refuse(38, {QString(job[bad])});
+            return Refuse(38, {TUJobText::ShownChar(job[bad])});
         const int checked = m_library.Check(request.proc.code, job);
         if (checked != 0)
             return Refuse(checked);
@@ -102,7 +113,8 @@ int TUBatchRun::Start(const Request& request) {
     m_jobHandle = M_CreateSharedText(QString::fromLatin1(SPV_JOB_TEXT_NAME), m_published);
     if (m_jobHandle == 0 || !m_channel.IsOpen()) {
         m_library.Unload();
-        return Refuse(21);
+        m_refusal = ChannelProblemText();
+        return 21;
     }
     m_library.Unload();
     m_job = job;
@@ -117,8 +129,37 @@ int TUBatchRun::Start(const Request& request) {
                        request.suffix, request.workers, request.proc.Has(pfSingleRun),
                        &m_concurrency, [this](int index, int code) { PostStatus(index, code); });
     m_poll.start();
-    m_files.StartInitial();
+    m_starter.start();
     return 0;
+}
+
+void TUBatchRun::OnStartStep() {
+    if (m_mode != smRunning) {
+        m_starter.stop();
+        return;
+    }
+    const bool more = m_files.StartInitialOne();
+    // A start takes a while; the connections of the workers started before it are taken now,
+    // not one per turn of the loop.
+    m_channel.Drain();
+    if (more || m_mode != smRunning)
+        return;
+    m_starter.stop();
+    // Stopped before any worker started: no report will come to end the run.
+    if (m_files.Running() == 0)
+        EndBatch();
+}
+
+QString TUBatchRun::ChannelProblemText() {
+    const QList<M_RuntimeProblem> problems = M_RuntimeDirProblems();
+    if (problems.isEmpty())
+        return SpvText(21);
+    // Messages 77 to 81 follow the order of M_RuntimeProblem::Reason.
+    QStringList lines;
+    for (const M_RuntimeProblem& p : problems)
+        lines << SpvFormat(77 + int(p.reason),
+                           {p.folder, QString::fromLocal8Bit(std::strerror(p.error))});
+    return SpvFormat(76, {lines.join(QStringLiteral("; "))});
 }
 
 void TUBatchRun::PostStatus(int index, int code) {
@@ -169,6 +210,11 @@ void TUBatchRun::OnPoll() {
     const qint64 now = m_clock.elapsed();
     for (int index : m_files.CollectExited())
         m_exited.insert(index, now + kGraceMs);
+    if (m_exited.isEmpty())
+        return;
+    // Whatever an ended worker wrote is already in the channel: taken now, a final status
+    // sent just before its end is counted however busy the loop has been.
+    m_channel.Drain();
     const QList<int> waiting = m_exited.keys();
     for (int index : waiting)
         if (m_exited.value(index) <= now)
@@ -179,6 +225,7 @@ void TUBatchRun::EndBatch() {
     m_mode = smFinished;
     m_elapsed = double(m_clock.nsecsElapsed()) / 1e9;
     m_poll.stop();
+    m_starter.stop();
     m_exited.clear();
     emit countChanged(CountText());
     emit finished();
@@ -281,16 +328,12 @@ QStringList TUBatchRun::OutputFiles(int index) const {
 int TUBatchRun::DeleteFailedOutputs(int* deleted) {
     if (!m_answerer.Ask(39, SpvText(39)))
         return -1;
-    // With a prefix or suffix the output folder may be the input folder, so an output path
-    // may name another input file, which a failed run may not even have touched.
-    QSet<QString> inputs;
-    for (int i = 0; i < m_files.Count(); ++i)
-        inputs.insert(QFileInfo(m_files.InputPath(i)).canonicalFilePath());
+    // No output of the run is an input of the list: such a start is refused.
     int count = 0;
     for (int i = 0; i < m_files.Count(); ++i)
         if (m_files.At(i).state == fsFailed)
             for (const QString& path : OutputFiles(i))
-                if (!inputs.contains(QFileInfo(path).canonicalFilePath()) && QFile::remove(path))
+                if (QFile::remove(path))
                     ++count;
     if (deleted)
         *deleted = count;

@@ -3,7 +3,9 @@
 // start with its checks, the workers' status and stop-query messages from the channel, soft and
 // hard stop, the progress texts, and the actions on output files after a run.
 //
-// The scheduler lives in an event loop. Worker reports arrive from the channel; its own reports
+// The scheduler lives in an event loop, which also starts the first workers one at a time, so
+// the channel takes their connections while more are started. Worker reports arrive from the
+// channel; its own reports
 // (a worker that could not start, a hard stop) are posted to itself, so every file ends through
 // the same status path. A worker that ends, or whose channel closes, without a final status is
 // failed with TUFileList::NoFinalStatus, so no batch run waits for a dead worker.
@@ -44,10 +46,12 @@ public:
     };
 
     // Own refusals: a worker count below 1, no output folder, a "|" in the input folder or a
-    // file name where the published job separates them by "|".
+    // file name where the published job separates them by "|", an output that would write over
+    // an input of the list (the two input names in the text).
     static constexpr int MsgNoWorkers = 72;
     static constexpr int MsgNoOutputFolder = 73;
     static constexpr int MsgBarInName = 74;
+    static constexpr int MsgOutputOverInput = 75;
 
     // `channel` must be open; the scheduler answers its stop queries from now on.
     TUBatchRun(TUFileList& files, TCConcurrency& concurrency, TCMsgServer& channel,
@@ -55,6 +59,9 @@ public:
     ~TUBatchRun() override;
 
     int Start(const Request& request);
+    // Why the message channel could not open: message 76 with each runtime folder tried and
+    // why it was refused, or message 21 when a folder was found but the channel still failed.
+    static QString ChannelProblemText();
     QString RefusalText() const { return m_refusal; }
     Mode GetMode() const { return m_mode; }
     // Back to preparation: every file idle, the count line hidden.
@@ -103,6 +110,7 @@ private:
     void OnPosted(const TMsgFrame& frame);
     void OnClientClosed(int index, bool finalSeen);
     void OnPoll();
+    void OnStartStep();
     void EndBatch();
 
     TUFileList& m_files;
@@ -121,6 +129,7 @@ private:
     QString m_published;
     QString m_refusal;
     QTimer m_poll;
+    QTimer m_starter; // the initial starts, one per turn of the event loop
     // Files whose worker ended without a final status, and when the grace for its last
     // frames runs out.
     QHash<int, qint64> m_exited;

@@ -5,6 +5,9 @@
 #include "corebase/files.h"
 #include "corebase/strings.h"
 
+#include <QDir>
+#include <QHash>
+
 #include <algorithm>
 
 namespace {
@@ -137,12 +140,66 @@ bool TUFileList::CheckAffix(const QString& text) {
     return true;
 }
 
+bool TUFileList::FindOutputOverInput(const QString& inputFolder, const QString& outputFolder,
+                                     const QString& prefix, const QString& suffix, int runs,
+                                     bool severalOutputs, int& writer, int& overwritten) const {
+    runs = std::min(runs, int(m_recs.size()));
+    QHash<QString, int> inputs;
+    for (int i = 0; i < m_recs.size(); ++i) {
+        const QString id = F_FileIdentity(inputFolder + QLatin1Char('/') + m_recs[i].name);
+        if (!id.isEmpty() && !inputs.contains(id))
+            inputs.insert(id, i);
+    }
+    // Outputs that do not exist yet are no input; only existing ones are looked up.
+    const auto over = [&](int i, const QString& outputName) {
+        const auto it =
+            inputs.constFind(F_FileIdentity(outputFolder + QLatin1Char('/') + outputName));
+        if (it == inputs.constEnd())
+            return false;
+        writer = i;
+        overwritten = *it;
+        return true;
+    };
+    if (!severalOutputs) {
+        for (int i = 0; i < runs; ++i)
+            if (over(i, OutputName(m_recs[i].name, prefix, suffix)))
+                return true;
+        return false;
+    }
+    // The outputs are not known before the run: any name "<stem>#<part>.<extension>" may be
+    // one, so every "#" of a name in the output folder may end the stem of some file's output.
+    QHash<QString, int> stems;
+    const auto stemKey = [](const QString& name, qsizetype stemEnd) {
+        const QString extension = name.contains(QLatin1Char('.'))
+                                      ? QLatin1Char('.') + S_After(name, QLatin1Char('.'))
+                                      : QString();
+        return S_Before(name, QLatin1Char('.')).left(stemEnd) + QLatin1Char('/') + extension;
+    };
+    for (int i = 0; i < runs; ++i) {
+        const QString name = OutputName(m_recs[i].name, prefix, suffix);
+        stems.insert(stemKey(name, S_Before(name, QLatin1Char('.')).size()), i);
+    }
+    const QStringList present =
+        QDir(outputFolder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString& name : present) {
+        const QString stem = S_Before(name, QLatin1Char('.'));
+        for (qsizetype hash = stem.indexOf(QLatin1Char('#')); hash >= 0;
+             hash = stem.indexOf(QLatin1Char('#'), hash + 1)) {
+            const auto it = stems.constFind(stemKey(name, hash));
+            if (it != stems.constEnd() && over(*it, name))
+                return true;
+        }
+    }
+    return false;
+}
+
 void TUFileList::StartBatch(const QString& code, const QString& inputFolder,
                             const QString& outputFolder, const QString& prefix,
                             const QString& suffix, int workers, bool singleRun,
                             TCConcurrency* concurrency, StatusPoster poster) {
     m_runCount = singleRun ? 1 : int(m_recs.size());
     m_maxParallel = workers;
+    m_initialLeft = std::min(workers, m_runCount);
     m_lastStarted = -1;
     m_finishedCount = 0;
     m_stopAll = false;
@@ -153,10 +210,13 @@ void TUFileList::StartBatch(const QString& code, const QString& inputFolder,
     m_runParams = QStringList{code.toLower(), inputFolder, outputFolder, prefix, suffix};
 }
 
-void TUFileList::StartInitial() {
-    const int n = std::min(m_maxParallel, m_runCount);
-    for (int k = 0; k < n; ++k)
-        StartNext();
+bool TUFileList::StartInitialOne() {
+    // A soft stop ends the ramp, as it ends the starts after a worker's end.
+    if (m_initialLeft <= 0 || m_stopAll || m_lastStarted >= m_runCount - 1)
+        return false;
+    --m_initialLeft;
+    StartNext();
+    return m_initialLeft > 0;
 }
 
 void TUFileList::StartNext() {

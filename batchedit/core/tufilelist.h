@@ -55,12 +55,23 @@ public:
     static int CheckMask(const QString& mask);
     // True when every character of a prefix or suffix is allowed.
     static bool CheckAffix(const QString& text);
+    // Looks for an input of the list that a run with these folders and names would write
+    // over: the output of file `writer`, one of the first `runs` files, (with
+    // `severalOutputs`, any file of the output folder
+    // named like its output with "#" and a part of its own before the extension) is the same
+    // file as the input `overwritten`, whatever link or spelling leads there. False when none is.
+    bool FindOutputOverInput(const QString& inputFolder, const QString& outputFolder,
+                             const QString& prefix, const QString& suffix, int runs,
+                             bool severalOutputs, int& writer, int& overwritten) const;
 
     // --- run part ---
     void StartBatch(const QString& code, const QString& inputFolder, const QString& outputFolder,
                     const QString& prefix, const QString& suffix, int workers, bool singleRun,
                     TCConcurrency* concurrency, StatusPoster poster);
-    void StartInitial();
+    // One of the batch run's first min(workers, runs) starts; true while more of them are due.
+    // The owner calls it once per turn of its event loop, so the started workers' connections
+    // are taken between two starts however many workers there are.
+    bool StartInitialOne();
     void StartNext();
     // Bookkeeping after file i's final report; true while started workers are still out.
     bool WorkerFinished(int index);
@@ -85,6 +96,7 @@ private:
     QStringList m_runParams; // code in lower case, input folder, output folder, prefix, suffix
     int m_runCount = 0;
     int m_maxParallel = 0;
+    int m_initialLeft = 0; // initial starts still due
     int m_lastStarted = -1;
     int m_finishedCount = 0;
     bool m_stopAll = false;

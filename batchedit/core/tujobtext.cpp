@@ -15,6 +15,12 @@ int TUJobText::FirstBadChar(const QString& text, const QString& allowed) {
     return -1;
 }
 
+QString TUJobText::ShownChar(QChar c) {
+    if (c.isPrint() && !c.isSpace())
+        return QString(c);
+    return QStringLiteral("U+%1").arg(c.unicode(), 4, 16, QLatin1Char('0')).toUpper();
+}
+
 QStringList TUJobText::FileNumberLines(int count, const QString& mask) {
     QStringList lines;
     for (int i = 1; i <= count; ++i)

@@ -10,6 +10,9 @@ public:
     // All lines joined without separators, every space removed: {"1=2", " 3 = 4"} -> "1=23=4".
     static QString Normalise(const QStringList& lines);
     // Position of the first character of `text` not in `allowed`, -1 when there is none.
+    // A character as message 38 shows it: itself when printable, else its code ("U+0000"),
+    // so a NUL or a control character does not look like a blank or like nothing.
+    static QString ShownChar(QChar c);
     static int FirstBadChar(const QString& text, const QString& allowed);
     // One line per input file: "1" + mask, "2" + mask, ... up to `count`.
     static QStringList FileNumberLines(int count, const QString& mask);

@@ -67,8 +67,10 @@ bool TUProcList::ParseName(const QString& fileName, TUProcRec& rec) {
 
 int TUProcList::Load() {
     QStringList names;
+    // An empty folder (a description folder being replaced, say) keeps the catalogue the user
+    // sees, but the caller learns that nothing was found.
     if (F_AppendFileList(KE_GetProcPath() + QStringLiteral("*_*.dsc"), names, false) == 0)
-        return int(m_recs.size());
+        return 0;
     m_recs.clear();
     for (const QString& name : names) {
         TUProcRec rec;

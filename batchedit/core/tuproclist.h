@@ -13,8 +13,8 @@ class TUAnswerer;
 
 class TUProcList {
 public:
-    // Rescans the description folder; keeps the previous entries when no file matches.
-    // Returns the number of entries.
+    // Rescans the description folder and returns the number of entries; when no file
+    // matches, returns 0 and keeps the previous entries.
     int Load();
     int Count() const { return m_recs.size(); }
     const TUProcRec& At(int index) const { return m_recs.at(index); }

@@ -1,11 +1,14 @@
 #include "corebase/files.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 
 #include <algorithm>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -42,6 +45,14 @@ int F_AppendFileList(const QString& mask, QStringList& list, bool fullPaths) {
     for (const QString& name : names)
         list.append(fullPaths ? dir.filePath(name) : name);
     return int(names.size());
+}
+
+QString F_FileIdentity(const QString& path) {
+    struct stat st;
+    if (::stat(QFile::encodeName(path).constData(), &st) != 0)
+        return QString();
+    return QString::number(qulonglong(st.st_dev)) + QLatin1Char(':') +
+           QString::number(qulonglong(st.st_ino));
 }
 
 bool F_IsFolderEmpty(const QString& folder) {

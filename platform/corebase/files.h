@@ -8,6 +8,9 @@
 // "*" and "?" match case-insensitively, as users of Windows expect ("*.sgy" lists c.SGY).
 // Names only, or full paths with `fullPaths`; sorted by name. Returns the number appended.
 int F_AppendFileList(const QString& mask, QStringList& list, bool fullPaths);
+// A key that two paths share exactly when they reach the same file (through links, other
+// spellings or hard links): its device and file number. Empty when the file does not exist.
+QString F_FileIdentity(const QString& path);
 // True when the folder holds no entries (a missing folder counts as empty).
 bool F_IsFolderEmpty(const QString& folder);
 // Deletes every file in the folder (subfolders stay); false when any could not be deleted.

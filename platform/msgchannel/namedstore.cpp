@@ -1,5 +1,7 @@
 #include "msgchannel/namedstore.h"
 
+#include "apptools/appfolders.h"
+
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -7,12 +9,14 @@
 #include <QSaveFile>
 
 #include <cerrno>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 constexpr const char* kSessionVar = "GRAVIK_SESSION";
+constexpr const char* kRuntimeVar = "GRAVIK_RUNTIME_DIR";
 // Texts larger than this are no job; a bigger file under our name is not read.
 constexpr qint64 kMaxSharedText = 16 * 1024 * 1024;
 
@@ -26,14 +30,36 @@ bool ValidKey(const QByteArray& key) {
     return true;
 }
 
-// A folder we made ourselves: ours, a real folder (no link), closed to others.
-bool SafeFolder(const QByteArray& path) {
-    if (mkdir(path.constData(), 0700) != 0 && errno != EEXIST)
+// Whether `path` is a folder only we can use: made here when missing, a real folder (no
+// link), ours, closed to others. When not, `problem` says why.
+bool SafeFolder(const QByteArray& path, M_RuntimeProblem& problem) {
+    problem.folder = QString::fromLocal8Bit(path);
+    if (mkdir(path.constData(), 0700) != 0 && errno != EEXIST) {
+        problem.reason = M_RuntimeProblem::CannotCreate;
+        problem.error = errno;
         return false;
+    }
     struct stat st;
-    if (lstat(path.constData(), &st) != 0)
+    if (lstat(path.constData(), &st) != 0) {
+        problem.reason = M_RuntimeProblem::CannotCreate;
+        problem.error = errno;
         return false;
-    return S_ISDIR(st.st_mode) && st.st_uid == getuid() && (st.st_mode & 077) == 0;
+    }
+    problem.error = 0;
+    if (!S_ISDIR(st.st_mode))
+        problem.reason = M_RuntimeProblem::NotAFolder;
+    else if (st.st_uid != getuid())
+        problem.reason = M_RuntimeProblem::OtherOwner;
+    else if ((st.st_mode & 077) != 0)
+        problem.reason = M_RuntimeProblem::OpenToOthers;
+    else
+        return true;
+    return false;
+}
+
+QList<M_RuntimeProblem>& Problems() {
+    static QList<M_RuntimeProblem> problems;
+    return problems;
 }
 
 bool WriteFile(const QString& path, const QByteArray& bytes) {
@@ -63,18 +89,59 @@ QString M_RuntimeDir() {
     static QString dir;
     if (!dir.isEmpty())
         return dir;
-    // Unix socket paths are short (108 bytes), so a long runtime folder is not used.
-    const QByteArray xdg = qgetenv("XDG_RUNTIME_DIR");
+    // Unix socket paths are short (108 bytes) and a session key may take 40 of them, so a long
+    // runtime folder is not used.
+    constexpr int kLongest = 60;
+    const QByteArray uid = QByteArray::number(static_cast<qulonglong>(getuid()));
+    // An owner hands its folder to its workers, whichever it took.
     QList<QByteArray> candidates;
-    if (!xdg.isEmpty() && xdg.size() < 48)
+    const QByteArray handed = qgetenv(kRuntimeVar);
+    if (!handed.isEmpty())
+        candidates.append(handed);
+    const QByteArray xdg = qgetenv("XDG_RUNTIME_DIR");
+    if (!xdg.isEmpty())
         candidates.append(xdg + "/gravik");
-    candidates.append("/tmp/gravik-" + QByteArray::number(static_cast<qulonglong>(getuid())));
-    for (const QByteArray& c : candidates)
-        if (SafeFolder(c)) {
+    // The shared /tmp name may be taken by another user; the user's own data folder, then a
+    // fresh folder of a name nobody can guess, cannot.
+    const QByteArray temp = QFile::encodeName(QDir::tempPath());
+    candidates.append(temp + "/gravik-" + uid);
+    candidates.append(QFile::encodeName(KT_GetEditorDataDir()) + "/run");
+    Problems().clear();
+    for (const QByteArray& c : candidates) {
+        M_RuntimeProblem problem;
+        if (c.size() >= kLongest) {
+            problem.folder = QString::fromLocal8Bit(c);
+            problem.reason = M_RuntimeProblem::TooLong;
+            Problems().append(problem);
+        } else if (SafeFolder(c, problem)) {
             dir = QString::fromLocal8Bit(c);
             break;
+        } else {
+            Problems().append(problem);
         }
+    }
+    if (dir.isEmpty()) {
+        QByteArray fresh = temp + "/gravik-" + uid + "-XXXXXX";
+        if (mkdtemp(fresh.data())) {
+            dir = QString::fromLocal8Bit(fresh);
+        } else {
+            M_RuntimeProblem problem;
+            problem.folder = QString::fromLocal8Bit(fresh);
+            problem.reason = M_RuntimeProblem::CannotCreate;
+            problem.error = errno;
+            Problems().append(problem);
+        }
+    }
+    if (!dir.isEmpty()) {
+        qputenv(kRuntimeVar, QFile::encodeName(dir));
+        Problems().clear();
+    }
     return dir;
+}
+
+QList<M_RuntimeProblem> M_RuntimeDirProblems() {
+    M_RuntimeDir();
+    return Problems();
 }
 
 QString M_SessionKey() {
@@ -151,4 +218,75 @@ void M_CloseSharedText(int handle) {
     const QString path = SharedTexts().take(handle);
     if (!path.isEmpty())
         QFile::remove(path);
+}
+
+namespace {
+
+// The parent this process had when it started.
+const qint64 g_startParent = getppid();
+
+QString OwnerPath(const QString& session) {
+    const QString dir = M_RuntimeDir();
+    return dir.isEmpty() ? QString() : dir + "/" + session + ".owner";
+}
+
+// The process recorded as the owner of `session`, 0 when none is.
+qint64 RecordedOwner(const QString& session) {
+    QByteArray bytes;
+    const QString path = OwnerPath(session);
+    if (path.isEmpty() || !ReadFile(path, bytes))
+        return 0;
+    bool ok = false;
+    const qint64 pid = bytes.trimmed().toLongLong(&ok);
+    return ok && pid > 0 ? pid : 0;
+}
+
+bool ProcessLives(qint64 pid) {
+    return pid > 0 && (kill(static_cast<pid_t>(pid), 0) == 0 || errno == EPERM);
+}
+
+} // namespace
+
+bool M_ClaimSession() {
+    const QString path = OwnerPath(M_SessionKey());
+    return !path.isEmpty() && WriteFile(path, QByteArray::number(static_cast<qlonglong>(getpid())));
+}
+
+void M_ReleaseSession(const QString& session) {
+    if (RecordedOwner(session) == getpid())
+        QFile::remove(OwnerPath(session));
+}
+
+bool M_SessionOwnerAlive() {
+    const qint64 owner = RecordedOwner(M_SessionKey());
+    if (owner == getpid())
+        return true;
+    // An owner that started this process is watched through the parent link: when it ends,
+    // this process gets another parent, whereas its number may soon belong to another process.
+    if (owner == g_startParent)
+        return getppid() == g_startParent;
+    return ProcessLives(owner);
+}
+
+int M_RemoveStaleSessions() {
+    const QString dir = M_RuntimeDir();
+    if (dir.isEmpty())
+        return 0;
+    QDir folder(dir);
+    int removed = 0;
+    const QString suffix = QStringLiteral(".owner");
+    for (const QString& ownerFile :
+         folder.entryList({"*" + suffix}, QDir::Files | QDir::CaseSensitive)) {
+        const QString session = ownerFile.chopped(suffix.size());
+        const qint64 owner = RecordedOwner(session);
+        if (owner == 0 || ProcessLives(owner))
+            continue;
+        // The owner file last, so a removal cut short is taken up by the next owner.
+        for (const QString& name : folder.entryList(
+                 {session + ".*"}, QDir::Files | QDir::System | QDir::Hidden | QDir::CaseSensitive))
+            if (name != ownerFile && folder.remove(name))
+                ++removed;
+        folder.remove(ownerFile);
+    }
+    return removed;
 }

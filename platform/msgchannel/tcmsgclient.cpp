@@ -4,6 +4,13 @@
 #include "msgchannel/workermsg.h"
 
 #include <QLocalSocket>
+#include <QThread>
+
+namespace {
+
+constexpr unsigned long kRetryPauseMs = 50;
+
+} // namespace
 
 TCMsgClient::TCMsgClient() = default;
 
@@ -11,9 +18,18 @@ TCMsgClient::~TCMsgClient() {
     Disconnect();
 }
 
-bool TCMsgClient::Connect(unsigned fileIndex, int timeoutMs) {
-    QString name;
-    return M_GetPublishedHandle(SPV_HANDLE_NAME, name) && ConnectTo(name, fileIndex, timeoutMs);
+bool TCMsgClient::Connect(unsigned fileIndex, int timeoutMs,
+                          const std::function<bool()>& ownerAlive) {
+    for (;;) {
+        QString name;
+        const bool published = M_GetPublishedHandle(SPV_HANDLE_NAME, name);
+        if (published && ConnectTo(name, fileIndex, timeoutMs))
+            return true;
+        if (!ownerAlive())
+            return false;
+        // A refused connection comes back at once; no need to ask a living owner in a loop.
+        QThread::msleep(kRetryPauseMs);
+    }
 }
 
 bool TCMsgClient::ConnectTo(const QString& name, unsigned fileIndex, int timeoutMs) {

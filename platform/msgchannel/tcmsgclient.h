@@ -4,10 +4,12 @@
 // wait for the owner's reply. Blocking calls, no event loop needed.
 
 #include "msgchannel/msgframe.h"
+#include "msgchannel/namedstore.h"
 
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class QLocalSocket;
@@ -19,9 +21,12 @@ public:
     TCMsgClient(const TCMsgClient&) = delete;
     TCMsgClient& operator=(const TCMsgClient&) = delete;
 
-    // Connects to the published channel and names itself with `fileIndex`; false when nothing is
-    // published or the owner does not answer within `timeoutMs`.
-    bool Connect(unsigned fileIndex, int timeoutMs = 5000);
+    // Connects to the published channel and names itself with `fileIndex`. An owner busy
+    // elsewhere may not answer at once: every `timeoutMs` without a connection, `ownerAlive`
+    // decides whether to try again, so a worker waits as long as its owner lives. False when
+    // it does not.
+    bool Connect(unsigned fileIndex, int timeoutMs = 1000,
+                 const std::function<bool()>& ownerAlive = M_SessionOwnerAlive);
     // Connects to a channel by name (tests, tools).
     bool ConnectTo(const QString& name, unsigned fileIndex, int timeoutMs = 5000);
     bool IsConnected() const;

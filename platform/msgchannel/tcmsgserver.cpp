@@ -32,8 +32,12 @@ bool TCMsgServer::Open() {
     Close();
     if (M_RuntimeDir().isEmpty())
         return false;
+    M_RemoveStaleSessions();
     if (LiveOwnerPublished())
         M_TakeFreshSession();
+    session_ = M_SessionKey();
+    if (!M_ClaimSession())
+        return false;
     const QString path = M_NamePath(QStringLiteral("sock"));
     server_ = new QLocalServer(this);
     server_->setSocketOptions(QLocalServer::UserAccessOption);
@@ -47,6 +51,9 @@ bool TCMsgServer::Open() {
 }
 
 void TCMsgServer::Close() {
+    if (!session_.isEmpty())
+        M_ReleaseSession(session_);
+    session_.clear();
     if (!server_)
         return;
     const bool published = server_->isListening();
@@ -76,8 +83,24 @@ void TCMsgServer::SetSendHandler(std::uint32_t msg, SendHandler handler) {
     handlers_.insert(msg, std::move(handler));
 }
 
+void TCMsgServer::Drain() {
+    // The server takes one waiting connection per look at its socket.
+    for (qint64 before = -1; server_ && before != accepted_;) {
+        before = accepted_;
+        server_->waitForNewConnection(0);
+        OnNewConnection();
+    }
+    const auto sockets = peers_.keys();
+    for (QLocalSocket* s : sockets)
+        if (peers_.contains(s)) {
+            s->waitForReadyRead(0);
+            OnReadyRead(s);
+        }
+}
+
 void TCMsgServer::OnNewConnection() {
     while (QLocalSocket* s = server_->nextPendingConnection()) {
+        ++accepted_;
         peers_.insert(s, Peer());
         connect(s, &QLocalSocket::readyRead, this, [this, s] { OnReadyRead(s); });
         connect(s, &QLocalSocket::disconnected, this, [this, s] { OnDisconnected(s); });

@@ -29,7 +29,8 @@ public:
     explicit TCMsgServer(QObject* parent = nullptr);
     ~TCMsgServer() override;
 
-    // Listens and publishes the name; takes a fresh session when the inherited one already has
+    // Removes the names of owners that have ended, records itself as its session's owner,
+    // listens and publishes the name; takes a fresh session when the inherited one already has
     // a live owner. False when no safe runtime folder or socket could be made.
     bool Open();
     // Stops listening, drops the connections and withdraws the published name.
@@ -37,6 +38,9 @@ public:
     bool IsOpen() const;
     // The channel name (the "window handle").
     QString Name() const;
+    // Takes at once every connection and frame that has arrived, without waiting for the event
+    // loop: for an owner about to decide that a worker which has ended never reported.
+    void Drain();
     // Frames with number `msg` become sent messages answered by `handler`.
     void SetSendHandler(std::uint32_t msg, SendHandler handler);
 
@@ -58,6 +62,8 @@ private:
     void Handle(QLocalSocket* socket, Peer& peer, const TMsgFrame& frame);
 
     QLocalServer* server_ = nullptr;
+    QString session_; // the session this owner claimed
     QHash<QLocalSocket*, Peer> peers_;
     QHash<std::uint32_t, SendHandler> handlers_;
+    qint64 accepted_ = 0; // connections taken so far
 };

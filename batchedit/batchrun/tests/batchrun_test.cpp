@@ -8,9 +8,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "../../core/tests/qtprint.h"
@@ -86,8 +88,10 @@ protected:
         return true;
     }
 
-    Result run(const QStringList& args, const QString& program = {}) {
+    Result run(const QStringList& args, const QString& program = {},
+               const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment()) {
         QProcess p;
+        p.setProcessEnvironment(env);
         start(p, args, program);
         return finish(p);
     }
@@ -232,6 +236,90 @@ TEST_F(BatchRunTest, RefusedStartsExitWith2AndTheEditorsMessage) {
     EXPECT_FALSE(QFile::exists(out + "/shot1.sgy"));
 }
 
+// In the input folder with a prefix, a.sgy's output would be the input p_a.sgy: refused before
+// anything is written.
+TEST_F(BatchRunTest, OutputOverAnotherInputIsRefusedWithNothingWritten) {
+    makeShots(2);
+    ASSERT_TRUE(QFile::rename(in + "/shot2.sgy", in + "/p_shot1.sgy"));
+    const auto snapshot = [this] {
+        QStringList state;
+        for (const QFileInfo& f : QDir(in).entryInfoList(QDir::Files))
+            state << f.fileName() + " " + QString::number(f.size()) + " " +
+                         f.lastModified().toString(Qt::ISODateWithMs);
+        return state;
+    };
+    const QStringList before = snapshot();
+    const Result r = run(QStringList{"--proc", "tva3", "--job", "1:1-100;24:1-300", "--in", in,
+                                     "--out", in, "--prefix", "p_"});
+    EXPECT_EQ(r.exitCode, 2) << r.out.toStdString();
+    EXPECT_TRUE(r.err.contains(
+        QString::fromUtf8("Выходной файл для shot1.sgy заменил бы входной файл p_shot1.sgy.")))
+        << r.err.toStdString();
+    EXPECT_EQ(snapshot(), before);
+}
+
+// Help and version answer with exit 0; the catalogue and a description can be read without a
+// run.
+TEST_F(BatchRunTest, InformationOptions) {
+    struct Case {
+        QStringList args;
+        int exitCode;
+        const char* out; // what the output holds
+        const char* err;
+    };
+    const Case cases[] = {
+        {{"--help"}, 0, "Использование: batchrun --proc", ""},
+        {{"-h"}, 0, "batchrun --list | --describe КОД", ""},
+        {{"--proc", "tva3", "--help"}, 0, "Использование", ""},
+        {{"--version"}, 0, "batchrun ", ""},
+        {{"--list"}, 0, "Код\tФлаги\tНазвание", ""},
+        {{"--list"}, 0, "TVA3\t1\tОбнуление зон трасс", ""},
+        {{"--describe", "tva3"}, 0, "Задание: записи через \";\", каждая вида N:A-B", ""},
+        {{"--describe", "abc1"}, 2, "", "Процедура abc1 не найдена"},
+        {{"--list", "x"}, 2, "", "Неизвестный или неполный параметр: --list"},
+    };
+    for (const Case& c : cases) {
+        const Result r = run(c.args);
+        SCOPED_TRACE(c.args.join(' ').toStdString());
+        EXPECT_EQ(r.exitCode, c.exitCode) << r.err.toStdString();
+        EXPECT_TRUE(r.out.contains(QString::fromUtf8(c.out))) << r.out.toStdString();
+        EXPECT_TRUE(r.err.contains(QString::fromUtf8(c.err))) << r.err.toStdString();
+    }
+    EXPECT_TRUE(
+        QRegularExpression("^batchrun [0-9.]+ \\(").match(run({"--version"}).out).hasMatch());
+}
+
+// The editor's spin box stops at 100 workers, and so does the runner.
+TEST_F(BatchRunTest, WorkerCountUpTo100) {
+    makeShots(1, 1, 4, 10);
+    const Result many = run(base("tva3", "1:1-5") << "--workers"
+                                                  << "101");
+    EXPECT_EQ(many.exitCode, 2);
+    EXPECT_TRUE(many.err.contains(QString::fromUtf8("Недопустимое число обработчиков: 101")));
+    const Result most = run(base("tva3", "1:1-5") << "--workers"
+                                                  << "100");
+    EXPECT_EQ(most.exitCode, 0) << most.err.toStdString();
+}
+
+// An input the worker cannot open fails with 150, and the line says why the reader refused it.
+TEST_F(BatchRunTest, UnreadableInputShowsTheReadersReason) {
+    makeShots(1, 1, 4, 10);
+    QFile bad(in + "/bad.sgy");
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write(QByteArray(100, 'x'));
+    bad.close();
+    const Result r = run(base("tva3", "1:1-5"));
+    EXPECT_EQ(r.exitCode, 1);
+    EXPECT_EQ(r.rows.value("bad.sgy"), "150");
+    EXPECT_EQ(r.rows.value("shot1.sgy"), "OK");
+    const QString reason = QString::fromUtf8(
+        "Не удалось открыть входной файл. Ошибка 6 открытия файла: Файл слишком мал для файла "
+        "SEG-Y.");
+    EXPECT_TRUE(r.out.contains(QString::fromUtf8("bad.sgy: ошибка 150 ") + reason))
+        << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains("bad.sgy\t150\t" + reason)) << r.out.toStdString();
+}
+
 TEST_F(BatchRunTest, JobFromFileAndMask) {
     makeShots(2);
     QFile::rename(in + "/shot2.sgy", in + "/shot2.segy");
@@ -348,4 +436,104 @@ TEST_F(FakeWorkerRunTest, WorkersThatCannotReportFailWithTheirOwnCode) {
     EXPECT_TRUE(
         r.out.contains(QString::fromUtf8("Процесс обработки завершился, не сообщив результат.")));
     EXPECT_TRUE(r.out.contains(QString::fromUtf8("успешно - 1,  с ошибкой - 3.")));
+}
+
+// Many workers at once: they are started from the owner's event loop, which takes their
+// connections between two starts, and each waits for its owner as long as it lives.
+TEST_F(FakeWorkerRunTest, ManyWorkersAllReport) {
+    makeInputs(QStringList(60, "ok"));
+    const Result r =
+        run({"--proc", "tst1", "--in", in, "--out", out, "--workers", "60"}, app + "/batchrun");
+    EXPECT_EQ(r.exitCode, 0) << r.out.toStdString();
+    EXPECT_TRUE(r.out.contains(QString::fromUtf8("успешно - 60,  с ошибкой - 0.")));
+}
+
+namespace {
+
+QProcessEnvironment runtimeEnv(const QString& runtime) {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove("GRAVIK_SESSION");
+    env.insert("GRAVIK_RUNTIME_DIR", runtime);
+    return env;
+}
+
+QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::Files | QDir::System | QDir::Hidden, QDir::Name);
+}
+
+} // namespace
+
+// An owner killed with SIGKILL leaves its socket, its published names and its owner record;
+// the next owner removes them, and its own when it ends.
+TEST_F(FakeWorkerRunTest, KilledOwnersNamesAreRemovedByTheNext) {
+    const QString runtime = dir.path() + "/rt";
+    ASSERT_TRUE(QDir().mkdir(runtime));
+    ASSERT_TRUE(QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
+                                                   QFileDevice::ExeOwner));
+    makeInputs({"slow 1000"});
+    QProcess p;
+    p.setProcessEnvironment(runtimeEnv(runtime));
+    QByteArray seen;
+    start(p, {"--proc", "tst1", "--in", in, "--out", out, "--workers", "1"}, app + "/batchrun");
+    ASSERT_TRUE(waitForText(p, QString::fromUtf8("f0.sgy: начат"), seen));
+    const QString session = "p" + QString::number(p.processId());
+    ::kill(pid_t(p.processId()), SIGKILL);
+    ASSERT_TRUE(p.waitForFinished());
+    const QStringList left = entries(runtime);
+    EXPECT_EQ(left, (QStringList{session + ".ked_procedure_jobstring",
+                                 session + ".ked_supervisor_winhandle", session + ".owner",
+                                 session + ".sock"}));
+
+    const Result next = run({"--proc", "tst1", "--in", in, "--out", out + "2"}, app + "/batchrun",
+                            runtimeEnv(runtime));
+    EXPECT_EQ(next.exitCode, 0) << next.out.toStdString();
+    EXPECT_EQ(entries(runtime), QStringList());
+}
+
+// Without $XDG_RUNTIME_DIR, a <temp>/gravik-<uid> that another user could have made (a link,
+// a folder open to all) is not used: the names go to the user's own data folder. With no
+// private place at all, the refusal names each folder and why it was refused.
+TEST_F(FakeWorkerRunTest, RuntimeFolderFallsBackToAPrivateOne) {
+    makeInputs({"ok"});
+    const QString shared = dir.path() + "/tmp/gravik-" + QString::number(getuid());
+    ASSERT_TRUE(QDir().mkpath(dir.path() + "/tmp"));
+    ASSERT_TRUE(QDir().mkpath(dir.path() + "/elsewhere"));
+    const auto envWith = [&](const QString& home, const QString& temp) {
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"GRAVIK_SESSION", "GRAVIK_RUNTIME_DIR", "XDG_RUNTIME_DIR"})
+            env.remove(name);
+        env.insert("GRAVIK_HOME", home);
+        env.insert("TMPDIR", temp);
+        return env;
+    };
+    for (const char* kind : {"link", "open to all"}) {
+        SCOPED_TRACE(kind);
+        QFile::remove(shared);
+        QDir(shared).removeRecursively();
+        if (QString(kind) == "link") {
+            ASSERT_TRUE(QFile::link(dir.path() + "/elsewhere", shared));
+        } else {
+            ASSERT_TRUE(QDir().mkdir(shared));
+            ASSERT_EQ(0, ::chmod(QFile::encodeName(shared).constData(), 0777));
+        }
+        const QString home = dir.path() + "/home-" + QString(kind).left(4);
+        const Result r = run({"--proc", "tst1", "--in", in, "--out", out}, app + "/batchrun",
+                             envWith(home, dir.path() + "/tmp"));
+        EXPECT_EQ(r.exitCode, 0) << r.err.toStdString();
+        EXPECT_TRUE(QFileInfo(home + "/editor/run").isDir());
+        EXPECT_TRUE(entries(dir.path() + "/elsewhere").isEmpty());
+    }
+    // A file where the folders would go: nothing can be made.
+    QFile blocker(dir.path() + "/blocker");
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    const Result none = run({"--proc", "tst1", "--in", in, "--out", out}, app + "/batchrun",
+                            envWith(dir.path() + "/blocker/home", dir.path() + "/blocker"));
+    EXPECT_EQ(none.exitCode, 2);
+    EXPECT_TRUE(
+        none.err.contains(QString::fromUtf8("Нет личной папки для связи с процессами обработки")))
+        << none.err.toStdString();
+    EXPECT_TRUE(none.err.contains(dir.path() + "/blocker/gravik-" + QString::number(getuid()) +
+                                  QString::fromUtf8(": не удалось создать папку")))
+        << none.err.toStdString();
 }

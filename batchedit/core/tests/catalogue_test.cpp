@@ -2,6 +2,7 @@
 // procedure from outside.
 
 #include "apptools/appfolders.h"
+#include "core/tudescription.h"
 #include "core/tuproclist.h"
 #include "recordinganswerer.h"
 
@@ -88,7 +89,8 @@ TEST_F(CatalogueTest, EmptyScanKeepsPreviousEntries) {
     TUProcList list;
     ASSERT_EQ(list.Load(), 1);
     QFile::remove(KE_GetProcPath() + "TVA3_001.dsc");
-    EXPECT_EQ(list.Load(), 1);
+    EXPECT_EQ(list.Load(), 0);
+    ASSERT_EQ(list.Count(), 1);
     EXPECT_EQ(list.At(0).code, "TVA3");
 }
 
@@ -178,4 +180,25 @@ TEST_F(CatalogueTest, AFailedOverwriteKeepsTheInstalledProcedure) {
     QFile kept(installed);
     ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
     EXPECT_EQ(kept.readAll(), "old");
+}
+
+TEST(Description, PlainTextOfEveryKind) {
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        const char* text;
+    };
+    const Case cases[] = {
+        {"UTF-8", QString::fromUtf8("Обнуление\nзон").toUtf8(), "Обнуление\nзон"},
+        {"Windows-1251", QByteArray("\xce\xe1\xed\xf3\xeb\xe5\xed\xe8\xe5"), "Обнуление"},
+        {"rich text",
+         "{\\rtf1\\ansi\\ansicpg1251\\deff0{\\fonttbl{\\f0\\fswiss Arial;}}"
+         "{\\colortbl ;\\red255\\green0\\blue0;}{\\*\\generator Msftedit;}"
+         "\\pard\\f0\\fs20 \\'ce\\'e1\\'ed\\'f3\\'eb\\'e5\\'ed\\'e8\\'e5 {\\b "
+         "\\'e7\\'ee\\'ed}\\par\n"
+         "N:A-B\\tab \\{x\\}\\\\\\par\n\\u1046?\\uc2\\u1046\\'3f\\'3f!}",
+         "Обнуление зон\nN:A-B\t{x}\\\nЖЖ!"},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(TUDescription::PlainText(c.bytes), QString::fromUtf8(c.text)) << c.what;
 }

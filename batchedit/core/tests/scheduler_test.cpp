@@ -78,6 +78,25 @@ TEST_F(SchedulerTest, SixFilesTwoWorkersEachBoundToOneProcessor) {
         EXPECT_EQ(concurrency.Load(p), 0);
 }
 
+// The workers are started from the event loop, one per turn, so the channel takes the first
+// ones' connections while later ones start: Start itself starts none.
+TEST_F(SchedulerTest, WorkersStartFromTheEventLoop) {
+    makeInputs(QStringList(8, "ok"));
+    ASSERT_EQ(run->Start(request(8)), 0);
+    EXPECT_EQ(files.LastStarted(), -1);
+    ASSERT_TRUE(runUntil([this] { return ended; }));
+    EXPECT_EQ(run->Successes(), 8);
+
+    // A stop before the first turn starts nothing and still ends the run.
+    run->EnterPrepare();
+    ended = false;
+    ASSERT_EQ(run->Start(request(8)), 0);
+    ASSERT_EQ(run->SoftStopAll(false), 0);
+    ASSERT_TRUE(runUntil([this] { return ended; }));
+    EXPECT_EQ(files.LastStarted(), -1);
+    EXPECT_EQ(run->Successes() + run->Failures(), 0);
+}
+
 TEST_F(SchedulerTest, FailedFileAndDeletingFailedOutputs) {
     makeInputs({"ok", "fail 200", "ok"});
     ASSERT_TRUE(startAndFinish(request(2)));
@@ -110,23 +129,122 @@ TEST_F(SchedulerTest, FailedFileAndDeletingFailedOutputs) {
     EXPECT_TRUE(run->CountText().isEmpty());
 }
 
-TEST_F(SchedulerTest, DeletingFailedOutputsSparesInputFiles) {
-    // In the input folder with a suffix, the output of a.sgy is the input a_o.sgy; the
-    // worker of a.sgy ended before writing anything.
-    for (const char* script : {"a.sgy:die", "a_o.sgy:ok"}) {
-        QFile f(in + "/" + QString(script).section(':', 0, 0));
-        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-        f.write(QString(script).section(':', 1).toUtf8() + "\n");
+namespace {
+
+// Every file of a folder with its bytes.
+QMap<QString, QByteArray> folderBytes(const QString& folder) {
+    QMap<QString, QByteArray> bytes;
+    for (const QString& name : QDir(folder).entryList(QDir::Files | QDir::System)) {
+        QFile f(folder + "/" + name);
+        bytes.insert(name, f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("?"));
     }
-    files.Load(in + "/*.sgy");
-    TUBatchRun::Request r = request(1);
-    r.outputFolder = in;
-    ASSERT_TRUE(startAndFinish(r));
-    ASSERT_EQ(files.At(0).state, fsFailed);
-    int deleted = -1;
-    EXPECT_EQ(run->DeleteFailedOutputs(&deleted), 0);
-    EXPECT_EQ(deleted, 0);
-    EXPECT_TRUE(QFile::exists(in + "/a_o.sgy"));
+    return bytes;
+}
+
+} // namespace
+
+// An output that is another input of the list would replace that input before its own run
+// reads it; such a start is refused before anything is written, naming the two inputs.
+TEST_F(SchedulerTest, OutputsOverInputsAreRefused) {
+    struct Case {
+        const char* what;
+        QStringList inputs;
+        const char* prefix;
+        const char* suffix;
+        bool inInputFolder;
+        quint16 flags;
+        const char* link; // "name>target": a link in the output folder to an input
+        const char* writer;
+        const char* overwritten; // nullptr: the start goes ahead
+    };
+    const Case cases[] = {
+        {"prefix", {"a.sgy", "p_a.sgy"}, "p_", "", true, 0, nullptr, "a.sgy", "p_a.sgy"},
+        {"suffix", {"a.sgy", "a_o.sgy"}, "", "_o", true, 0, nullptr, "a.sgy", "a_o.sgy"},
+        {"no clash", {"a.sgy", "b.sgy"}, "p_", "", true, 0, nullptr, nullptr, nullptr},
+        {"several outputs",
+         {"a.sgy", "p_a#3.sgy", "b.sgy"},
+         "p_",
+         "",
+         true,
+         pfOutList,
+         nullptr,
+         "a.sgy",
+         "p_a#3.sgy"},
+        {"several outputs, a stem with #",
+         {"a#1.sgy", "x_a#1#7.sgy"},
+         "x_",
+         "",
+         true,
+         pfOutList,
+         nullptr,
+         "a#1.sgy",
+         "x_a#1#7.sgy"},
+        {"other extension is no output",
+         {"a.sgy", "p_a#3.dat.sgy"},
+         "p_",
+         "",
+         true,
+         pfOutList,
+         nullptr,
+         nullptr,
+         nullptr},
+        {"single run writes the first output only",
+         {"a.sgy", "b.sgy", "p_b.sgy"},
+         "p_",
+         "",
+         true,
+         pfSingleRun,
+         nullptr,
+         nullptr,
+         nullptr},
+        {"link in the output folder",
+         {"a.sgy", "b.sgy"},
+         "",
+         "_o",
+         false,
+         0,
+         "b_o.sgy>a.sgy",
+         "b.sgy",
+         "a.sgy"},
+        {"link onto its own input", {"a.sgy"}, "", "", false, 0, "a.sgy>a.sgy", "a.sgy", "a.sgy"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir caseDir;
+        const QString inDir = caseDir.path() + "/in";
+        const QString outDir = c.inInputFolder ? inDir : caseDir.path() + "/out";
+        QDir().mkpath(inDir);
+        QDir().mkpath(outDir);
+        for (const QString& name : c.inputs) {
+            QFile f(inDir + "/" + name);
+            ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+            f.write("ok\n");
+        }
+        if (c.link) {
+            const QString link = QString(c.link).section('>', 0, 0);
+            const QString target = QString(c.link).section('>', 1);
+            ASSERT_TRUE(QFile::link(inDir + "/" + target, outDir + "/" + link));
+        }
+        files.Load(inDir + "/*.sgy");
+        const QMap<QString, QByteArray> before = folderBytes(inDir);
+        TUBatchRun::Request r = request(2, c.flags);
+        r.inputFolder = inDir;
+        r.outputFolder = outDir;
+        r.prefix = c.prefix;
+        r.suffix = c.suffix;
+        if (!c.overwritten) {
+            ASSERT_TRUE(startAndFinish(r));
+            EXPECT_EQ(run->Failures(), 0);
+            run->EnterPrepare();
+            continue;
+        }
+        EXPECT_EQ(run->Start(r), TUBatchRun::MsgOutputOverInput);
+        EXPECT_EQ(run->GetMode(), TUBatchRun::smPrepare);
+        EXPECT_EQ(run->RefusalText(),
+                  QString::fromUtf8("Выходной файл для %1 заменил бы входной файл %2.")
+                      .arg(c.writer, c.overwritten));
+        EXPECT_EQ(folderBytes(inDir), before);
+    }
 }
 
 TEST_F(SchedulerTest, OutputsOfAFileWithSeveralAreItsOwnOnly) {
@@ -312,6 +430,15 @@ TEST_F(SchedulerTest, StartRefusals) {
     TUBatchRun::Request r = request(1, pfJob, {"1:2", "x"});
     run->Start(r);
     EXPECT_EQ(run->RefusalText(), QString::fromUtf8("Недопустимый символ  'x'  в задании."));
+    // A character that does not print shows as its code.
+    for (const auto& [bad, shown] : {std::pair{QChar(0), "U+0000"}, std::pair{QChar(9), "U+0009"},
+                                     std::pair{QChar(0xA0), "U+00A0"}}) {
+        r.jobLines = QStringList{"1:2" + QString(bad) + "-5"};
+        EXPECT_EQ(run->Start(r), 38);
+        EXPECT_EQ(run->RefusalText(),
+                  QString::fromUtf8("Недопустимый символ  '%1'  в задании.").arg(shown));
+    }
+    r.jobLines = QStringList{"1:2", "x"};
     r.proc.code = "TST2";
     r.jobLines = QStringList{"0"};
     EXPECT_EQ(run->Start(r), 18);

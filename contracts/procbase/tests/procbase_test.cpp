@@ -163,9 +163,31 @@ TEST_F(Fixture, FailuresBecomeResultCodes) {
     EXPECT_EQ(0, r.Open(in));
 }
 
+// Without a supervisor the output is the same: every byte the input's, but each trace's offset
+// word one larger.
 TEST_F(Fixture, RunsWithoutSupervisor) {
     Probe p(7, nullptr);
-    EXPECT_EQ(0, p.Execute(in, out, ""));
+    ASSERT_EQ(0, p.Execute(in, out, ""));
+    const std::string a = Bytes(in), b = Bytes(out);
+    ASSERT_EQ(a.size(), b.size());
+    TCSegyReaderEx ri, ro;
+    ASSERT_EQ(0, ri.Open(in));
+    ASSERT_EQ(0, ro.Open(out));
+    const size_t start = static_cast<size_t>(ri.DataStart());
+    const size_t traceBytes = static_cast<size_t>(ri.TraceBytes());
+    EXPECT_EQ(a.substr(0, start), b.substr(0, start));
+    // The offset word: bytes 37 to 40 of the trace header.
+    constexpr size_t kOffsetAt = 36, kOffsetSize = 4;
+    for (int t = 1; t <= ri.Traces(); ++t) {
+        const size_t at = start + size_t(t - 1) * traceBytes;
+        ASSERT_EQ(a.substr(at, kOffsetAt), b.substr(at, kOffsetAt)) << t;
+        const size_t rest = at + kOffsetAt + kOffsetSize;
+        ASSERT_EQ(a.substr(rest, at + traceBytes - rest), b.substr(rest, at + traceBytes - rest))
+            << t;
+        ri.SetTrace(t);
+        ro.SetTrace(t);
+        ASSERT_EQ(ri.HdrWord('T', 11) + 1, ro.HdrWord('T', 11)) << t;
+    }
 }
 
 // Traces left out by MapTraceIndex and a longer output length, through the shared engine.

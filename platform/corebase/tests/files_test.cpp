@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 namespace {
 
 void touch(const QString& path) {
@@ -64,4 +66,22 @@ TEST(Files, EmptyAndClear) {
               QStringList{"keep"});
     EXPECT_FALSE(F_ClearDirectory(dir.filePath("missing")));
     EXPECT_FALSE(F_GetMyComputerFolder().isEmpty());
+}
+
+TEST(Files, IdentityFollowsLinksAndSpellings) {
+    QTemporaryDir dir;
+    touch(dir.filePath("a.sgy"));
+    touch(dir.filePath("b.sgy"));
+    ASSERT_TRUE(QFile::link(dir.filePath("a.sgy"), dir.filePath("soft.sgy")));
+    ASSERT_EQ(0, ::link(QFile::encodeName(dir.filePath("a.sgy")).constData(),
+                        QFile::encodeName(dir.filePath("hard.sgy")).constData()));
+    const QString a = F_FileIdentity(dir.filePath("a.sgy"));
+    ASSERT_FALSE(a.isEmpty());
+    EXPECT_EQ(F_FileIdentity(dir.filePath("soft.sgy")), a);
+    EXPECT_EQ(F_FileIdentity(dir.filePath("hard.sgy")), a);
+    EXPECT_EQ(F_FileIdentity(dir.path() + "/./sub/../a.sgy"), QString());
+    QDir(dir.path()).mkdir("sub");
+    EXPECT_EQ(F_FileIdentity(dir.path() + "/./sub/../a.sgy"), a);
+    EXPECT_NE(F_FileIdentity(dir.filePath("b.sgy")), a);
+    EXPECT_TRUE(F_FileIdentity(dir.filePath("missing.sgy")).isEmpty());
 }

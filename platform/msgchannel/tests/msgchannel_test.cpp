@@ -179,3 +179,31 @@ TEST(MsgChannel, ClientFailsWithoutOwner) {
     EXPECT_EQ(5, r);
     qunsetenv("GRAVIK_SESSION");
 }
+
+// A worker whose owner is busy or not listening yet keeps trying as long as the owner lives,
+// and gives up once it has ended.
+TEST(MsgChannel, ClientWaitsWhileItsOwnerLives) {
+    App();
+    qputenv("GRAVIK_SESSION", "waiting-owner");
+    TCMsgServer server;
+    int asked = 0;
+    // Nothing is published yet; the owner "comes" when the worker first asks about it.
+    const auto ownerComes = [&] {
+        ++asked;
+        return server.IsOpen() || server.Open();
+    };
+    TCMsgClient c;
+    EXPECT_TRUE(c.Connect(3, 200, ownerComes));
+    EXPECT_EQ(1, asked);
+    EXPECT_TRUE(c.IsConnected());
+    EXPECT_TRUE(M_SessionOwnerAlive());
+    c.Disconnect();
+    server.Close();
+    EXPECT_FALSE(M_SessionOwnerAlive());
+
+    int gone = 0;
+    EXPECT_FALSE(c.Connect(3, 200, [&] { return ++gone, false; }));
+    EXPECT_EQ(1, gone);
+    EXPECT_FALSE(c.Connect(3, 200));
+    qunsetenv("GRAVIK_SESSION");
+}

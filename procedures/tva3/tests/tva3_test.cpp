@@ -68,6 +68,13 @@ TEST(Tva3Window, InterpolatesBetweenControlTraces) {
     CheckWindows("1:1-10;4:2-20", 4, 100, {{2, 1, 13}, {3, 2, 17}});
     // Traces before the first control trace are untouched.
     CheckWindows("3:1-10;5:1-10", 6, 100, {{1, 0, 0}, {2, 0, 0}, {3, 1, 10}, {6, 0, 0}});
+    // Windows that move to earlier samples: both ends falling, one end falling, across
+    // three control traces (halves still round up, the rest is truncated).
+    CheckWindows("1:100-200;11:1-100", 11, 500,
+                 {{1, 100, 200}, {2, 90, 190}, {6, 51, 150}, {10, 11, 110}, {11, 1, 100}});
+    CheckWindows("1:1-200;5:1-100", 5, 500, {{2, 1, 175}, {3, 1, 150}, {4, 1, 125}});
+    CheckWindows("1:50-60;3:10-20;5:40-90", 5, 100,
+                 {{2, 30, 40}, {3, 10, 20}, {4, 25, 55}, {5, 40, 90}});
     // Three intervals walked in order.
     CheckWindows("2:10-20;4:20-40;8:20-80", 9, 100,
                  {{3, 15, 30}, {4, 20, 40}, {6, 20, 60}, {8, 20, 80}, {9, 0, 0}});
