@@ -52,50 +52,30 @@ QString Plain(const char* caption) {
 
 // A toolbar face: a standard icon where the style has a fitting one, else a short text.
 void Decorate(QToolButton* b, int tag) {
-    QStyle* st = b->style();
-    auto icon = [&](QStyle::StandardPixmap sp) { b->setIcon(st->standardIcon(sp)); };
-    switch (tag) {
-    case kvc::FileOpen:
-        icon(QStyle::SP_DialogOpenButton);
-        break;
-    case kvc::OpenOptions:
-        icon(QStyle::SP_DirIcon);
-        break;
-    case kvc::FileProps:
-        icon(QStyle::SP_FileDialogInfoView);
-        break;
-    case kvc::Export:
-        icon(QStyle::SP_DialogSaveButton);
-        break;
-    case kvc::ViewOptions:
-        icon(QStyle::SP_FileDialogDetailedView);
-        break;
-    case kvc::FastPanel:
-        icon(QStyle::SP_FileDialogListView);
-        break;
-    case kvc::Back:
-        icon(QStyle::SP_ArrowBack);
-        break;
-    case kvc::Forward:
-        icon(QStyle::SP_ArrowForward);
-        break;
-    case kvc::HelpViewer:
-        icon(QStyle::SP_DialogHelpButton);
-        break;
-    default: {
-        static const QMap<int, QString> texts = {
-            {kvc::NewWindow, QStringLiteral("⊞")}, {kvc::Memorize, QStringLiteral("M+")},
-            {kvc::Defaults, QStringLiteral("П0")}, {kvc::AgaMode, QStringLiteral("АПУ")},
-            {kvc::GainUp, QStringLiteral("A+")},   {kvc::GainDown, QStringLiteral("A−")},
-            {kvc::MoveUpLt, QStringLiteral("↖")},  {kvc::MoveDnLt, QStringLiteral("↙")},
-            {kvc::MoveUpRt, QStringLiteral("↗")},  {kvc::MoveDnRt, QStringLiteral("↘")},
-            {kvc::GoFrame, QStringLiteral("→□")},  {kvc::FindMax, QStringLiteral("Amax")},
-            {kvc::MakeMark, QStringLiteral("☆+")}, {kvc::GoMark, QStringLiteral("☆→")}};
-        b->setIcon(QIcon());
+    static const QMap<int, QStyle::StandardPixmap> icons = {
+        {kvc::FileOpen, QStyle::SP_DialogOpenButton},
+        {kvc::OpenOptions, QStyle::SP_DirIcon},
+        {kvc::FileProps, QStyle::SP_FileDialogInfoView},
+        {kvc::Export, QStyle::SP_DialogSaveButton},
+        {kvc::ViewOptions, QStyle::SP_FileDialogDetailedView},
+        {kvc::FastPanel, QStyle::SP_FileDialogListView},
+        {kvc::Back, QStyle::SP_ArrowBack},
+        {kvc::Forward, QStyle::SP_ArrowForward},
+        {kvc::HelpViewer, QStyle::SP_DialogHelpButton}};
+    static const QMap<int, QString> texts = {
+        {kvc::NewWindow, QStringLiteral("⊞")}, {kvc::Memorize, QStringLiteral("M+")},
+        {kvc::Defaults, QStringLiteral("П0")}, {kvc::AgaMode, QStringLiteral("АПУ")},
+        {kvc::GainUp, QStringLiteral("A+")},   {kvc::GainDown, QStringLiteral("A−")},
+        {kvc::MoveUpLt, QStringLiteral("↖")},  {kvc::MoveDnLt, QStringLiteral("↙")},
+        {kvc::MoveUpRt, QStringLiteral("↗")},  {kvc::MoveDnRt, QStringLiteral("↘")},
+        {kvc::GoFrame, QStringLiteral("→□")},  {kvc::FindMax, QStringLiteral("Amax")},
+        {kvc::MakeMark, QStringLiteral("☆+")}, {kvc::GoMark, QStringLiteral("☆→")}};
+    if (icons.contains(tag)) {
+        b->setIcon(b->style()->standardIcon(icons.value(tag)));
+        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    } else {
         b->setText(texts.value(tag));
         b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-        break;
-    }
     }
 }
 
@@ -306,7 +286,6 @@ void TKv5MainWin::BuildToolbar() {
         b->setToolTip(Plain(c->caption));
         b->setStatusTip(Plain(c->caption));
         b->setCheckable(tag == kvc::NewWindow || tag == kvc::AgaMode);
-        b->setToolButtonStyle(Qt::ToolButtonIconOnly);
         connect(b, &QToolButton::clicked, this, [this, tag] { Dispatch(tag); });
         m_buttons.insert(tag, b);
         b->setProperty("tag", tag);
