@@ -214,6 +214,7 @@ TEST_F(KrForm, MakingShowsTheSizeAndEnablesPreviewAndSave) {
         EXPECT_FALSE(Box("p_ed0Trc1")->isEnabled());
         EXPECT_FALSE(Box("p_ed1Cap1")->isEnabled());
         EXPECT_GE(Child<QProgressBar>("p_pbarDraw")->value(), 20);
+        SaveScreenshot(form.get(), QStringLiteral("rastexport_making"));
     });
     Make();
     EXPECT_TRUE(checked);
@@ -485,7 +486,7 @@ TEST_F(KrForm, ScreenshotsOfBothPagesAndASavedExport) {
     params.signal.lowFreq = 5;
     params.signal.highFreq = 60;
     KrWriteViewerParams(params);
-    Start(1, 48, 1, 600);
+    Start(1, 96, 1, 600);
     KrEnterText(Box("p_ed1Cap1"), "Профиль 12, ПВ 1");
     KrEnterText(Box("p_ed1Cap2"), "Сейсмограмма ОПВ");
     KrEnterText(Box("p_ed1CapS"), "Рис. 4");
