@@ -3,6 +3,7 @@
 // and as JPEG; beside Qt saving a blank image of the same size in the same format.
 
 #include "apptools/appfolders.h"
+#include "benchdata.h"
 #include "rastexport/tkrsession.h"
 #include "segygen/segygen.h"
 
@@ -18,16 +19,9 @@ namespace {
 constexpr int kTraces = 2000;
 constexpr int kSamples = 3000;
 
-QString DataDir() {
-    const QString dir =
-        qEnvironmentVariable("GRAVIK_BENCH_DATA", QStringLiteral("/tmp/gravik-bench"));
-    QDir().mkpath(dir);
-    return dir;
-}
-
 // The record and the viewer's parameters, written once.
 QString Record() {
-    const QString path = DataDir() + QStringLiteral("/raster2000x3000.sgy");
+    const QString path = BenchDataDir() + QStringLiteral("/raster2000x3000.sgy");
     if (!QFileInfo::exists(path)) {
         SynthSpec synth;
         synth.sources = 20;
@@ -66,7 +60,7 @@ void BM_ExportMakeAndSave(benchmark::State& state, int format) {
         state.SkipWithError("the record could not be written or opened");
         return;
     }
-    const QString target = DataDir() + QStringLiteral("/export") + KR_Extension(format);
+    const QString target = BenchDataDir() + QStringLiteral("/export") + KR_Extension(format);
     for (auto _ : state) {
         if (session.Make(Job(), nullptr).code != 0 || session.Save(format, target) != 0) {
             state.SkipWithError("making or saving failed");
@@ -86,7 +80,7 @@ void BM_QtSaveBlank(benchmark::State& state, int format) {
         state.SkipWithError("no preview of the exporter to take the size from");
         return;
     }
-    const QString target = DataDir() + QStringLiteral("/blank") + KR_Extension(format);
+    const QString target = BenchDataDir() + QStringLiteral("/blank") + KR_Extension(format);
     for (auto _ : state) {
         QImage blank(preview.size(), QImage::Format_RGB888);
         blank.fill(Qt::white);
