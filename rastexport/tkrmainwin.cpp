@@ -372,10 +372,10 @@ void TKrMainWin::DiscardImage() {
 void TKrMainWin::UpdateEnabling(bool making) {
     const TKrEnabling e =
         KR_Enabling(making || m_session.Making(), m_session.Made(), !TargetFile().isEmpty());
-    for (QWidget* w :
-         {static_cast<QWidget*>(m_ui->p_gb0Region), static_cast<QWidget*>(m_ui->p_gb0File),
-          static_cast<QWidget*>(m_ui->p_ts1Design), static_cast<QWidget*>(m_ui->p_pcMain->tabBar()),
-          static_cast<QWidget*>(m_ui->p_bnHelp)})
+    const std::initializer_list<QWidget*> controls = {m_ui->p_gb0Region, m_ui->p_gb0File,
+                                                      m_ui->p_ts1Design, m_ui->p_pcMain->tabBar(),
+                                                      m_ui->p_bnHelp};
+    for (QWidget* w : controls)
         w->setEnabled(e.controls);
     m_ui->p_bnLast->setEnabled(e.last);
     m_ui->p_bnMake->setEnabled(e.make);
