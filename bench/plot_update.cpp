@@ -3,6 +3,7 @@
 // picture of 2000 traces x 3000 samples at 24 bits (drawn and saved as BMP) beside Qt saving a
 // BMP of the same size.
 
+#include "benchdata.h"
 #include "plotcore/tcimageprops.h"
 #include "plotcore/tcimgsources.h"
 #include "plotcore/tcseisimager1.h"
@@ -49,13 +50,6 @@ public:
 private:
     std::vector<std::vector<float>> m_traces;
 };
-
-QString DataDir() {
-    const QString dir =
-        qEnvironmentVariable("GRAVIK_BENCH_DATA", QStringLiteral("/tmp/gravik-bench"));
-    QDir().mkpath(dir);
-    return dir;
-}
 
 TCSViewOpts FrameOptions() {
     TCSViewOpts o;
@@ -112,7 +106,7 @@ void BM_RasterImage24(benchmark::State& state) {
     for (int i = 0; i < 3; ++i)
         props.SetStrInfo(i, QStringLiteral("info line %1").arg(i));
     props.SetStrInfo(3, QStringLiteral("Профиль"));
-    const QString path = DataDir() + QStringLiteral("/plot_raster24.bmp");
+    const QString path = BenchDataDir() + QStringLiteral("/plot_raster24.bmp");
     double mb = 0;
     for (auto _ : state) {
         TCSeisImager1 imager;
@@ -131,7 +125,7 @@ void BM_RasterImage24(benchmark::State& state) {
 
 // Reference: Qt fills and saves a BMP of the same size and depth.
 void BM_QtBmpSameSize(benchmark::State& state) {
-    const QString path = DataDir() + QStringLiteral("/plot_qt24.bmp");
+    const QString path = BenchDataDir() + QStringLiteral("/plot_qt24.bmp");
     QSize size;
     {
         TCSViewOpts opts;

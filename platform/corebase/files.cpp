@@ -3,7 +3,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -70,8 +69,4 @@ bool F_ClearDirectory(const QString& folder) {
 
 QString F_GetMyComputerFolder() {
     return QDir::homePath();
-}
-
-bool F_OpenAsciiDoc(const QString& path) {
-    return QProcess::startDetached(QStringLiteral("xdg-open"), {path});
 }
