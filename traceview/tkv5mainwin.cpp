@@ -2,12 +2,15 @@
 
 #include "apptools/appfolders.h"
 #include "corebase/files.h"
+#include "hdrpeek/hdrpeek.h"
 #include "plotcore/tcolor.h"
 #include "traceview/kvampprobe.h"
 #include "traceview/kvdragrules.h"
 #include "traceview/kvkeymap.h"
 #include "traceview/kvstrings.h"
 #include "traceview/tkvimage.h"
+#include "traceview/topenoptsdlg.h"
+#include "traceview/tsegyinfodlg.h"
 #include "trcfile/esegyfiler.h"
 #include "uikit/formplace.h"
 #include "uikit/helpwindow.h"
@@ -460,6 +463,19 @@ void TKv5MainWin::Dispatch(int tag) {
             QWidget* b = m_toolbar->findChild<QToolButton*>(QStringLiteral("p_bnFileOpen"));
             m_reopenMenu->popup(b->mapToGlobal(QPoint(0, b->height())));
         }
+        break;
+    case kvc::OpenOptions:
+        TOpenOptsDlg(m_settings, m_sets.LastValid(), this).exec();
+        break;
+    case kvc::FileProps:
+    case kvc::TraceHeader:
+        if (m_fileOpen)
+            TSEGYInfoDlg::Run(m_infoRec, m_reader, tag == kvc::FileProps ? 1 : m_cursor.trace,
+                              tag == kvc::FileProps ? 0 : 3, tag == kvc::FileProps ? 25 : 0, this);
+        break;
+    case kvc::HeaderProbe:
+        if (!m_lastAttempted.isEmpty())
+            ReadDisplayFileHeader(winId(), m_lastAttempted);
         break;
     case kvc::FileClose:
         CloseFile(false);
