@@ -36,8 +36,7 @@ TOpenOptsDlg::TOpenOptsDlg(TAppSettings& settings, bool lastSetValid, QWidget* p
         settings.CopyTo(dirs, list);
         QComboBox* cb = Combo(list);
         cb->addItems(dirs);
-        cb->setCurrentIndex(indices[list] >= 0 && indices[list] < dirs.size() ? indices[list]
-                                                                               : -1);
+        cb->setCurrentIndex(indices[list] >= 0 && indices[list] < dirs.size() ? indices[list] : -1);
         cb->setToolTip(cb->currentText());
     }
     m_ui->p_cbnSgy->setChecked(settings.UseSgyDir());
@@ -88,8 +87,8 @@ void TOpenOptsDlg::Browse(int list) {
     QComboBox* cb = Combo(list);
     const QString start = cb->count() > 0 ? cb->currentText() : QDir::rootPath();
     const QString title = QString::fromUtf8(kBrowseTitles[list]);
-    const QString chosen = m_choose ? m_choose(title, start)
-                                    : QFileDialog::getExistingDirectory(this, title, start);
+    const QString chosen =
+        m_choose ? m_choose(title, start) : QFileDialog::getExistingDirectory(this, title, start);
     if (chosen.isEmpty())
         return;
     if (QDir(chosen).isRoot()) {

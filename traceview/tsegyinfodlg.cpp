@@ -111,8 +111,7 @@ TSEGYInfoDlg::TSEGYInfoDlg(TSEGYInfoRec& rec, int helpContext, QWidget* parent)
     connect(m_ui->p_mem1Text, &QWidget::customContextMenuRequested, this,
             [this](const QPoint& at) { m_textMenu->popup(m_ui->p_mem1Text->mapToGlobal(at)); });
     connect(m_ui->p_bnClose, &QPushButton::clicked, this, &TSEGYInfoDlg::accept);
-    connect(m_ui->p_bnHelp, &QPushButton::clicked, this,
-            [this] { ShowHelpTopic(m_helpContext); });
+    connect(m_ui->p_bnHelp, &QPushButton::clicked, this, [this] { ShowHelpTopic(m_helpContext); });
 }
 
 TSEGYInfoDlg::~TSEGYInfoDlg() {
@@ -196,8 +195,8 @@ bool TSEGYInfoDlg::FillHeader(QTreeWidget* list, int selector) {
             if (colon >= 0)
                 descr = m_descr[line].mid(colon + 1).trimmed();
         }
-        auto* item = new QTreeWidgetItem(QStringList{
-            QString::asprintf("%u", unsigned(i + 1)), word.left(comma), word.mid(comma + 1), descr});
+        auto* item = new QTreeWidgetItem(QStringList{QString::asprintf("%u", unsigned(i + 1)),
+                                                     word.left(comma), word.mid(comma + 1), descr});
         item->setTextAlignment(0, Qt::AlignRight);
         item->setTextAlignment(1, Qt::AlignRight);
         item->setTextAlignment(2, Qt::AlignRight);

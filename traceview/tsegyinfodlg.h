@@ -29,8 +29,8 @@ public:
     ~TSEGYInfoDlg() override;
 
     // Fills `rec` for a call over `owner` and shows the dialog modally.
-    static void Run(TSEGYInfoRec& rec, TCSegyReaderEx& reader, int trace, int page,
-                    int helpContext, QWidget* owner);
+    static void Run(TSEGYInfoRec& rec, TCSegyReaderEx& reader, int trace, int page, int helpContext,
+                    QWidget* owner);
 
     // The text page's menu (fonts, "&Блокнот").
     QMenu* TextMenu() const { return m_textMenu; }

@@ -161,7 +161,8 @@ TEST_F(OpenOpts, AFolderDeletedOnDiskLeavesTheList) {
         } else {
             QTest::keyClick(Find<QComboBox>("p_cbSgy"), Qt::Key_Down);
         }
-        EXPECT_EQ(rec.texts(), QStringList({"Выбранная папка не существует и удаляется из списка."}))
+        EXPECT_EQ(rec.texts(),
+                  QStringList({"Выбранная папка не существует и удаляется из списка."}))
             << c.what;
         EXPECT_EQ(Items(Find<QComboBox>("p_cbSgy")), QStringList({sgyA})) << c.what;
         EXPECT_EQ(Find<QComboBox>("p_cbSgy")->currentIndex(), 0) << c.what;

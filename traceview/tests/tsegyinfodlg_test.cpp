@@ -140,8 +140,8 @@ TEST_F(InfoDialog, FilePageListsTheElevenPropertiesInTheTimeUnitOfTheFile) {
         ASSERT_EQ(list->topLevelItemCount(), 11);
         const QString unit = QString::fromUtf8(c.unit);
         EXPECT_EQ(Row(list, 0), QStringList({"Имя файла", "info.sgy"}));
-        EXPECT_EQ(Row(list, 1), QStringList({"Размер файла,  байт",
-                                             QString::number(QFileInfo(path).size())}));
+        EXPECT_EQ(Row(list, 1),
+                  QStringList({"Размер файла,  байт", QString::number(QFileInfo(path).size())}));
         EXPECT_EQ(Row(list, 5), QStringList({"Дополнительных текстовых блоков", "2"}));
         EXPECT_EQ(Row(list, 6), QStringList({"Число трасс в файле", "10"}));
         EXPECT_EQ(Row(list, 7), QStringList({"Интервал дискретизации,  " + unit, c.interval}));
