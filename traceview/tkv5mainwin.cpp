@@ -2,7 +2,6 @@
 
 #include "apptools/appfolders.h"
 #include "corebase/files.h"
-#include "hdrpeek/hdrpeek.h"
 #include "plotcore/tcolor.h"
 #include "traceview/kvampprobe.h"
 #include "traceview/kvdragrules.h"
@@ -472,10 +471,6 @@ void TKv5MainWin::Dispatch(int tag) {
         if (m_fileOpen)
             TSEGYInfoDlg::Run(m_infoRec, m_reader, tag == kvc::FileProps ? 1 : m_cursor.trace,
                               tag == kvc::FileProps ? 0 : 3, tag == kvc::FileProps ? 25 : 0, this);
-        break;
-    case kvc::HeaderProbe:
-        if (!m_lastAttempted.isEmpty())
-            ReadDisplayFileHeader(winId(), m_lastAttempted);
         break;
     case kvc::FileClose:
         CloseFile(false);
