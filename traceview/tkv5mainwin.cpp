@@ -2,6 +2,7 @@
 
 #include "apptools/appfolders.h"
 #include "corebase/files.h"
+#include "hdrpeek/hdrpeek.h"
 #include "plotcore/tcolor.h"
 #include "traceview/kvampprobe.h"
 #include "traceview/kvdragrules.h"
@@ -475,6 +476,10 @@ void TKv5MainWin::Dispatch(int tag) {
     case kvc::FileClose:
         CloseFile(false);
         break;
+    case kvc::HeaderProbe:
+        if (!m_lastAttempted.isEmpty())
+            ReadDisplayFileHeader(winId(), m_lastAttempted);
+        break;
     case kvc::Export:
         StartExport();
         break;
@@ -539,8 +544,8 @@ void TKv5MainWin::Dispatch(int tag) {
         ShowAboutBox(this, KV_Text(kvs::AppTitle));
         break;
     default:
-        // The dialogs of the open options, file properties, header probe, view options, fast
-        // panel, sets, gain table, go-to, maximum and bookmarks join here.
+        // The dialogs of the open options, file properties, view options, fast panel, sets,
+        // gain table, go-to, maximum and bookmarks join here.
         break;
     }
     UpdateCommands();
@@ -983,11 +988,45 @@ bool TKv5MainWin::event(QEvent* e) {
             OpenPending();
         return true;
     }
+    if (e->type() == kWmViewerFastCmd || e->type() == kWmViewerAgaChanged) {
+        const auto* m = static_cast<TKvWinMsg*>(e);
+        if (e->type() == kWmViewerFastCmd)
+            OnFastCommand(m->wParam, m->lParam);
+        else
+            OnAgaChanged(m->wParam);
+        return true;
+    }
     if (e->type() == QEvent::StatusTip) {
         m_panels[0]->setText(static_cast<QStatusTipEvent*>(e)->tip());
         return true;
     }
     return QMainWindow::event(e);
+}
+
+void TKv5MainWin::OnFastCommand(quint32 wParam, qint64 lParam) {
+    if (wParam == 0) {
+        ShowFrame(1);
+    } else if (wParam == 12) {
+        Dispatch(kvc::Defaults);
+    } else if (wParam <= 10 && lParam == 1) {
+        m_sets.Set(int(wParam) - 1, QString(), m_params);
+        FillSetNames();
+        if (!m_sets.Save(m_params))
+            ShowMsg(this, MsgKind::Warning, KV_Text(kvs::SaveError));
+        UpdateCommands();
+    } else if (wParam <= 10 && lParam == 0) {
+        ApplySet(int(wParam) - 1);
+    }
+}
+
+void TKv5MainWin::OnAgaChanged(quint32 wParam) {
+    UpdateCommands();
+    if (wParam == 0)
+        return;
+    if (m_params.gainTable.Count() > 0)
+        ShowFrame(1);
+    else
+        Dispatch(kvc::AgaMode);
 }
 
 void TKv5MainWin::resizeEvent(QResizeEvent* e) {
