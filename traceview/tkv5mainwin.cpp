@@ -468,10 +468,12 @@ void TKv5MainWin::Dispatch(int tag) {
         TOpenOptsDlg(m_settings, m_sets.LastValid(), this).exec();
         break;
     case kvc::FileProps:
+        if (m_fileOpen)
+            TSEGYInfoDlg::Run(m_infoRec, m_reader, 1, 0, 25, this);
+        break;
     case kvc::TraceHeader:
         if (m_fileOpen)
-            TSEGYInfoDlg::Run(m_infoRec, m_reader, tag == kvc::FileProps ? 1 : m_cursor.trace,
-                              tag == kvc::FileProps ? 0 : 3, tag == kvc::FileProps ? 25 : 0, this);
+            TSEGYInfoDlg::Run(m_infoRec, m_reader, m_cursor.trace, 3, 0, this);
         break;
     case kvc::FileClose:
         CloseFile(false);
