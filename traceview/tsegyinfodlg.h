@@ -9,6 +9,7 @@
 #include "traceview/tsegyinforec.h"
 
 #include <QDialog>
+#include <QEvent>
 #include <QStringList>
 
 class QMenu;

@@ -2,7 +2,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -61,6 +60,3 @@ QString F_GetMyComputerFolder() {
     return QDir::homePath();
 }
 
-bool F_OpenAsciiDoc(const QString& path) {
-    return QProcess::startDetached(QStringLiteral("xdg-open"), {path});
-}

@@ -14,5 +14,3 @@ bool F_IsFolderEmpty(const QString& folder);
 bool F_ClearDirectory(const QString& folder);
 // The folder a file dialog starts in when nothing better is known: the user's home.
 QString F_GetMyComputerFolder();
-// Opens a text file in the desktop's text viewer; false when none could be started.
-bool F_OpenAsciiDoc(const QString& path);
