@@ -83,6 +83,14 @@ TSEGYInfoDlg::TSEGYInfoDlg(TSEGYInfoRec& rec, int helpContext, QWidget* parent)
     const QString dir = QFileInfo(QFile::decodeName(reader.FileName().c_str())).absolutePath();
     m_ui->p_lbDir->setToolTip(QDir::toNativeSeparators(dir));
 
+    // Narrow number columns leave the descriptions their full width.
+    for (QTreeWidget* list : {m_ui->p_lv2Hdr, m_ui->p_lv3Hdr}) {
+        const int widths[3] = {44, 100, 28};
+        for (int c = 0; c < 3; ++c) {
+            list->setColumnWidth(c, widths[c]);
+            list->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+        }
+    }
     FillFileInfo();
     FillText();
     LoadDescriptions();

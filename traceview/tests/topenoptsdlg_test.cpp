@@ -31,6 +31,12 @@ QString MakeDir(const QString& name) {
     return path;
 }
 
+// A click on the box or circle of a check box or radio button (its middle may lie beyond the
+// caption, where a click does nothing).
+void Tick(QAbstractButton* b) {
+    QTest::mouseClick(b, Qt::LeftButton, {}, QPoint(6, b->height() / 2));
+}
+
 QStringList Items(const QComboBox* cb) {
     QStringList items;
     for (int i = 0; i < cb->count(); ++i)
@@ -181,12 +187,13 @@ TEST_F(OpenOpts, AFolderDeletedOnDiskLeavesTheList) {
 }
 
 TEST_F(OpenOpts, CancelChangesNothingAndOkRoundTripsThroughTheFile) {
+    QFile::remove(TAppSettings::FilePath());
     const QString before = settings.GetAsString();
     Dialog();
     chooseNext = MakeDir("pics");
     QTest::mouseClick(Find<QToolButton>("p_bnRast"), Qt::LeftButton);
-    QTest::mouseClick(Find<QCheckBox>("p_cbnTHdr"), Qt::LeftButton);
-    QTest::mouseClick(Find<QCheckBox>("p_cbnWin"), Qt::LeftButton);
+    Tick(Find<QCheckBox>("p_cbnTHdr"));
+    Tick(Find<QCheckBox>("p_cbnWin"));
     QTest::mouseClick(Find<QPushButton>("p_bnCancel"), Qt::LeftButton);
     EXPECT_EQ(settings.GetAsString(), before);
     EXPECT_EQ(settings.rastDirs.Count(), 0);
@@ -196,12 +203,12 @@ TEST_F(OpenOpts, CancelChangesNothingAndOkRoundTripsThroughTheFile) {
     Dialog();
     QTest::mouseClick(Find<QToolButton>("p_bnRast"), Qt::LeftButton);
     QTest::keyClick(Find<QComboBox>("p_cbSgy"), Qt::Key_Down); // sgyB to the top
-    QTest::mouseClick(Find<QCheckBox>("p_cbnTHdr"), Qt::LeftButton);
-    QTest::mouseClick(Find<QCheckBox>("p_cbnFHdr"), Qt::LeftButton);
-    QTest::mouseClick(Find<QCheckBox>("p_cbnWin"), Qt::LeftButton);
-    QTest::mouseClick(Find<QRadioButton>("p_rbnDef"), Qt::LeftButton);
+    Tick(Find<QCheckBox>("p_cbnTHdr"));
+    Tick(Find<QCheckBox>("p_cbnFHdr"));
+    Tick(Find<QCheckBox>("p_cbnWin"));
+    Tick(Find<QRadioButton>("p_rbnDef"));
     // A click leaves the focus on the invisible panel, not on the control.
-    EXPECT_TRUE(Find<QWidget>("p_panFoc")->hasFocus());
+    EXPECT_EQ(dlg->focusWidget(), Find<QWidget>("p_panFoc"));
     QTest::mouseClick(Find<QPushButton>("p_bnOK"), Qt::LeftButton);
     EXPECT_TRUE(rec.texts().isEmpty());
     EXPECT_TRUE(settings.newWindow);
@@ -224,13 +231,16 @@ TEST_F(OpenOpts, CancelChangesNothingAndOkRoundTripsThroughTheFile) {
 
 TEST_F(OpenOpts, AFailedSaveIsReportedAndKeepsTheChoice) {
     // A folder where the settings file should be: it cannot be written.
+    QFile::remove(TAppSettings::FilePath());
     QDir().mkpath(TAppSettings::FilePath());
     QWidget window;
     dlg = std::make_unique<TOpenOptsDlg>(settings, true, &window);
     dlg->show();
-    QTest::mouseClick(Find<QCheckBox>("p_cbnTHdr"), Qt::LeftButton);
+    Tick(Find<QCheckBox>("p_cbnTHdr"));
     QTest::mouseClick(Find<QPushButton>("p_bnOK"), Qt::LeftButton);
     EXPECT_EQ(rec.texts(), QStringList({KV_Text(kvs::SaveError)}));
     EXPECT_EQ(rec.kinds().value(0), MsgKind::Error);
     EXPECT_TRUE(settings.IgnoreTHdr());
+    dlg.reset(); // before its parent
+    QDir(TAppSettings::FilePath()).removeRecursively();
 }
