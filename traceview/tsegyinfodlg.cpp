@@ -88,7 +88,8 @@ TSEGYInfoDlg::TSEGYInfoDlg(TSEGYInfoRec& rec, int helpContext, QWidget* parent)
         const int widths[3] = {44, 100, 28};
         for (int c = 0; c < 3; ++c) {
             list->setColumnWidth(c, widths[c]);
-            list->headerItem()->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
+            list->headerItem()->setTextAlignment(c, c == 2 ? Qt::AlignCenter
+                                                           : Qt::AlignRight | Qt::AlignVCenter);
         }
     }
     FillFileInfo();
@@ -207,7 +208,7 @@ bool TSEGYInfoDlg::FillHeader(QTreeWidget* list, int selector) {
                                                      word.left(comma), word.mid(comma + 1), descr});
         item->setTextAlignment(0, Qt::AlignRight);
         item->setTextAlignment(1, Qt::AlignRight);
-        item->setTextAlignment(2, Qt::AlignRight);
+        item->setTextAlignment(2, Qt::AlignCenter);
         list->addTopLevelItem(item);
     }
     list->setCurrentItem(list->topLevelItem(0));
