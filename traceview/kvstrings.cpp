@@ -10,6 +10,7 @@ const QHash<int, QString>& Table() {
         {kvs::OpenError, QStringLiteral("Ошибка %1 открытия файла:\n%2")},
         {kvs::NoSetFolder, QStringLiteral("Папка для настроек не определена в опциях открытия.")},
         {kvs::NotFound, QStringLiteral("Файл не обнаружен.")},
+        {kvs::RootFolder, QStringLiteral("Корневую папку нельзя использовать.")},
         {kvs::ReadError, QStringLiteral("Oшибка чтения файла. Tрасса %1. Код ошибки %2.")},
         {kvs::NewCopyFailed, QStringLiteral("Ошибка запуска новой копии приложения.")},
         {kvs::NoTraceBuffer, QStringLiteral("Ошибка распределения памяти для буфера трассы.")},
@@ -43,6 +44,8 @@ const QHash<int, QString>& Table() {
         {76,
          QStringLiteral(
              "Ошибка в заголовке трассы (значения интервала дискретизации или числа отсчетов).")},
+        {kvs::FolderGone, QStringLiteral("Выбранная папка не существует и удаляется из списка.")},
+        {kvs::NotepadFailed, QStringLiteral("Ошибка запуска Блокнота Windows.")},
         {kvs::NoReduDelay, QStringLiteral("Редуцирование и задержка зписи должны быть отключены.")},
         {kvs::AppTitle, QStringLiteral("Gravik Viewer")},
         {kvs::FileCaption, QStringLiteral("KxViewer [%1]")},

@@ -10,6 +10,7 @@ enum Id : int {
     OpenError = 7,      // open error code and its text
     NoSetFolder = 9,    // parameter files need the settings folder
     NotFound = 10,      // the file to open does not exist
+    RootFolder = 11,    // a file-system root offered as a folder
     ReadError = 12,     // a trace could not be read (trace, code)
     NewCopyFailed = 16, // a second viewer could not be started
     NoTraceBuffer = 17, // the trace buffers could not be allocated
@@ -21,6 +22,8 @@ enum Id : int {
     BadViewOpts = 32,
     MarkExists = 37,
     SaveError = 38,
+    FolderGone = 77,    // a listed folder no longer exists
+    NotepadFailed = 82, // the text editor could not be started
     NoReduDelay = 86,
     // Texts of the window.
     AppTitle = 100,

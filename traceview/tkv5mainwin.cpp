@@ -9,6 +9,8 @@
 #include "traceview/kvkeymap.h"
 #include "traceview/kvstrings.h"
 #include "traceview/tkvimage.h"
+#include "traceview/topenoptsdlg.h"
+#include "traceview/tsegyinfodlg.h"
 #include "trcfile/esegyfiler.h"
 #include "uikit/formplace.h"
 #include "uikit/helpwindow.h"
@@ -437,6 +439,17 @@ void TKv5MainWin::Dispatch(int tag) {
             QWidget* b = m_toolbar->findChild<QToolButton*>(QStringLiteral("p_bnFileOpen"));
             m_reopenMenu->popup(b->mapToGlobal(QPoint(0, b->height())));
         }
+        break;
+    case kvc::OpenOptions:
+        TOpenOptsDlg(m_settings, m_sets.LastValid(), this).exec();
+        break;
+    case kvc::FileProps:
+        if (m_fileOpen)
+            TSEGYInfoDlg::Run(m_infoRec, m_reader, 1, 0, 25, this);
+        break;
+    case kvc::TraceHeader:
+        if (m_fileOpen)
+            TSEGYInfoDlg::Run(m_infoRec, m_reader, m_cursor.trace, 3, 0, this);
         break;
     case kvc::FileClose:
         CloseFile(false);

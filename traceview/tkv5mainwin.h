@@ -14,6 +14,7 @@
 #include "traceview/kvcommands.h"
 #include "traceview/kvwinmsg.h"
 #include "traceview/tcframehistory.h"
+#include "traceview/tsegyinforec.h"
 #include "trcfile/tcsegyreaderex.h"
 #include "viewcore/tappsettings.h"
 #include "viewcore/tcbookmarks.h"
@@ -74,6 +75,7 @@ public:
     TAppSettings& Settings() { return m_settings; }
     TCBookmarks& Bookmarks() { return m_marks; }
     const TCSeisPlotter1& Plotter() const { return m_plotter; }
+    const TCSegyReaderEx& Reader() const { return m_reader; }
     const TCFrameHistory& History() const { return m_history; }
     const TCTraceSupplier& Supplier() const { return m_supplier; }
     float AmpFactor() const { return m_ampFactor; }
@@ -145,6 +147,7 @@ private:
     TCFrameCasheB m_cache;
     TCTraceSupplier m_supplier;
     TCFrameHistory m_history;
+    TSEGYInfoRec m_infoRec; // the information dialog's placement lives as long as the window
     TScrollState m_stateH, m_stateV;
     QString m_pending;
     QString m_lastAttempted;
