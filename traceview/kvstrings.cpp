@@ -43,6 +43,10 @@ const QHash<int, QString>& Table() {
          QStringLiteral(
              "Ошибка в заголовке трассы (значения интервала дискретизации или числа отсчетов).")},
         {kvs::NoReduDelay, QStringLiteral("Редуцирование и задержка зписи должны быть отключены.")},
+        {kvs::ColorUsed, QStringLiteral("Выбранный цвет уже использован.")},
+        {kvs::AgaNotAvailable,
+         QStringLiteral("Опция не доступна в случае АРУ или нормировки сигнала.")},
+        {kvs::AgaFull, QStringLiteral("Максимальный размер таблицы АПУ превышен.")},
         {kvs::AppTitle, QStringLiteral("Gravik Viewer")},
         {kvs::FileCaption, QStringLiteral("KxViewer [%1]")},
         {kvs::OpenTitle, QStringLiteral("Выбор SEG-Y файла")},

@@ -7,6 +7,7 @@
 namespace kvs {
 enum Id : int {
     TraceNo = 1,        // "Trace %d": a drawing failure that carries a trace number
+    ColorUsed = 3,      // a colour chosen twice in the view options
     OpenError = 7,      // open error code and its text
     NoSetFolder = 9,    // parameter files need the settings folder
     NotFound = 10,      // the file to open does not exist
@@ -21,6 +22,8 @@ enum Id : int {
     BadViewOpts = 32,
     MarkExists = 37,
     SaveError = 38,
+    AgaNotAvailable = 78, // the gain table beside normalisation or AGC
+    AgaFull = 79,
     NoReduDelay = 86,
     // Texts of the window.
     AppTitle = 100,

@@ -37,6 +37,7 @@ class QMenuBar;
 class QProcess;
 class QScrollBar;
 class QToolButton;
+class TAGATableWin;
 class TKvImage;
 
 constexpr QEvent::Type kWmViewerReload = QEvent::Type(0x81B2);
@@ -183,4 +184,6 @@ private:
     QMenu* m_popup = nullptr;
     QProcess* m_export = nullptr;
     FileChooser m_choose;
+    TAGATableWin* m_agaWin = nullptr; // built on first use
+    int m_optPage = 0;                // page the view options dialog reopens on
 };
