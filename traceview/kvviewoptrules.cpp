@@ -15,8 +15,8 @@ constexpr double kMaxDb = 500.0;
 void TCGainEdit::Load(const TCSignal& s) {
     for (int m = 0; m < 3; ++m) {
         m_gain[m] = s.gain[m];
-        m_inc[m] = s.gainStep[m] >= 0 && s.gainStep[m] < TCSignal::kGainStepCount ? s.gainStep[m]
-                                                                                   : 0;
+        m_inc[m] =
+            s.gainStep[m] >= 0 && s.gainStep[m] < TCSignal::kGainStepCount ? s.gainStep[m] : 0;
     }
     m_mode = s.ModeIndex();
 }

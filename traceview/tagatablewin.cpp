@@ -22,8 +22,7 @@ constexpr int kBottomGap = 37;
 } // namespace
 
 TAGATableWin::TAGATableWin(TCViewerParams* params, QWidget* owner, QWidget* parent)
-    : QFrame(parent), m_ui(std::make_unique<Ui::TAGATableWin>()), m_params(params),
-      m_owner(owner) {
+    : QFrame(parent), m_ui(std::make_unique<Ui::TAGATableWin>()), m_params(params), m_owner(owner) {
     m_ui->setupUi(this);
     SetHelpTopic(this, kHelpTopic);
     m_designHeight = height();

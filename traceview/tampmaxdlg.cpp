@@ -20,7 +20,8 @@ TAmpMaxDlg::TAmpMaxDlg(TCSegyReaderEx& reader, QWidget* parent)
     m_ui->setupUi(this);
     SetHelpTopic(this, kHelpTopic);
     InstallHelpKey(this);
-    auto* digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), this);
+    auto* digits =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), this);
     QLineEdit* boxes[4] = {m_ui->p_edT1, m_ui->p_edT2, m_ui->p_edS1, m_ui->p_edS2};
     for (QLineEdit* e : boxes) {
         e->setValidator(digits);

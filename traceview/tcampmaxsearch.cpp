@@ -27,8 +27,10 @@ QPoint TCAmpMaxSearch::Run(TCSegyReaderEx& reader, const TAmpMaxRegion& r,
         r.hT < 0 || r.hS < 0)
         return best;
     // Traces and samples any window touches.
-    const int tLo = std::max(1, r.t1 - r.hT), tHi = int(std::min<qint64>(traces, qint64(r.t2) + r.hT));
-    const int sLo = std::max(1, r.s1 - r.hS), sHi = int(std::min<qint64>(samples, qint64(r.s2) + r.hS));
+    const int tLo = std::max(1, r.t1 - r.hT),
+              tHi = int(std::min<qint64>(traces, qint64(r.t2) + r.hT));
+    const int sLo = std::max(1, r.s1 - r.hS),
+              sHi = int(std::min<qint64>(samples, qint64(r.s2) + r.hS));
     const int width = sHi - sLo + 1;
     const long long total = (long long)(r.t2 - r.t1 + 1) * (r.s2 - r.s1 + 1);
     std::vector<float> buf(size_t(width), 0.0f);
@@ -80,7 +82,8 @@ QPoint TCAmpMaxSearch::Run(TCSegyReaderEx& reader, const TAmpMaxRegion& r,
         }
         const long long nT = hi - lo + 1;
         // Slide the sample window along the column sums.
-        int jLo = std::max(1, r.s1 - r.hS), jHi = int(std::min<qint64>(samples, qint64(r.s1) + r.hS));
+        int jLo = std::max(1, r.s1 - r.hS),
+            jHi = int(std::min<qint64>(samples, qint64(r.s1) + r.hS));
         qint64 sum = 0;
         for (int k = jLo; k <= jHi; ++k)
             sum += col[size_t(k - sLo)];

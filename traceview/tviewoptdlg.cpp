@@ -17,7 +17,7 @@ namespace {
 constexpr int kHelpTopic = 460;
 enum Page { kView = 0, kAmplitude = 1, kReduction = 2, kFilter = 3, kScroll = 4 };
 
-const char* const kEmptyChecked[] = {"p_ed2Dist", "p_ed2Zero", "p_ed2Vr", "p_ed2VrInc",
+const char* const kEmptyChecked[] = {"p_ed2Dist", "p_ed2Zero",  "p_ed2Vr", "p_ed2VrInc",
                                      "p_ed2Dt",   "p_ed2DtInc", "p_ed3F1", "p_ed3F2"};
 
 QString Fixed(double v, int decimals) {
@@ -47,9 +47,12 @@ TViewOptDlg::TViewOptDlg(TCViewerParams& params, int page, bool agaWindowShown, 
     SetHelpTopic(this, kHelpTopic);
     InstallHelpKey(this);
 
-    const auto real = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*\\.?\\d*")), this);
-    const auto whole = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?\\d*")), this);
-    const auto unsignedWhole = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), this);
+    const auto real =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*\\.?\\d*")), this);
+    const auto whole =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("-?\\d*")), this);
+    const auto unsignedWhole =
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d*")), this);
     for (const char* n : {"p_ed2Dist", "p_ed2Vr", "p_ed2VrInc"})
         Edit(n)->setValidator(real);
     for (const char* n : {"p_ed2Zero", "p_ed2Dt"})
@@ -252,7 +255,8 @@ bool TViewOptDlg::CheckPage(int page) {
     QLineEdit* bad = nullptr;
     if (page == kReduction && !KV_ReductionPageOk(Number(m_ui->p_ed2Vr)))
         bad = m_ui->p_ed2Vr;
-    else if (page == kFilter && !KV_FilterPageOk(int(Whole(m_ui->p_ed3F1)), int(Whole(m_ui->p_ed3F2))))
+    else if (page == kFilter &&
+             !KV_FilterPageOk(int(Whole(m_ui->p_ed3F1)), int(Whole(m_ui->p_ed3F2))))
         bad = m_ui->p_ed3F1;
     if (bad == nullptr)
         return true;
