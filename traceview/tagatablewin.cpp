@@ -14,6 +14,10 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QHeaderView>
+#include <QHideEvent>
+#include <QLocale>
+
+#include <algorithm>
 
 namespace {
 constexpr int kHelpTopic = 470;

@@ -8,7 +8,10 @@
 #include "uikit/helpwindow.h"
 #include "uikit/uimsgbox.h"
 
+#include <QCoreApplication>
 #include <QRegularExpressionValidator>
+
+#include <algorithm>
 
 namespace {
 constexpr int kHelpTopic = 480;

@@ -12,6 +12,9 @@
 #include <QFocusEvent>
 #include <QRegularExpressionValidator>
 
+#include <algorithm>
+#include <cstdint>
+
 namespace {
 
 constexpr int kHelpTopic = 460;

@@ -118,6 +118,12 @@ protected:
         QCoreApplication::processEvents();
         ASSERT_TRUE(win->FileOpen());
     }
+    // Scales at which a frame from trace 37, sample 200 fits inside the record.
+    void LargeScales() {
+        P().viewOpts.tScale = 20;
+        P().viewOpts.sScale = 3;
+        win->ShowFrame(1);
+    }
     TAGATableWin* AgaWin() const { return win->findChild<TAGATableWin*>(); }
     TCViewerParams& P() { return win->Params(); }
 
@@ -394,25 +400,25 @@ TEST_F(Dialogs, GainTableFullAndRefusedBesideNormalisation) {
     rec.clear();
     win->Dispatch(kvc::AgaTable);
     TAGATableWin* w = AgaWin();
-    for (int t = 1; t <= 50; ++t)
+    for (int t = 41; t <= 90; ++t)
         w->AddEntry(t, 0, 1.0f);
     EXPECT_TRUE(rec.texts().isEmpty());
     // The 51st, from the image's popup: the trace under the cursor with the first mode's gain.
     P().signal.gain[0] = 2.0f;
-    const QPoint at = win->Plotter().RealToScreen(QPoint(60, 100));
+    const QPoint at = win->Plotter().RealToScreen(QPoint(20, 100));
     QTest::mouseMove(win->Image(), at);
     ASSERT_TRUE(win->Action(kvc::AddToAga)->isEnabled());
     win->Action(kvc::AddToAga)->trigger();
     ASSERT_EQ(rec.texts().size(), 1);
     EXPECT_EQ(rec.texts().at(0), QStringLiteral("Максимальный размер таблицы АПУ превышен."));
     EXPECT_EQ(P().gainTable.Count(), 50);
-    EXPECT_EQ(P().gainTable.IndexOf(60), -1);
+    EXPECT_EQ(P().gainTable.IndexOf(20), -1);
     // Below the limit the popup adds the trace under the cursor.
     w->List()->selectRow(0);
     w->DeleteSelected();
     win->Action(kvc::AddToAga)->trigger();
-    ASSERT_GE(P().gainTable.IndexOf(60), 0);
-    EXPECT_FLOAT_EQ(P().gainTable.At(P().gainTable.IndexOf(60)).gain, 2.0f);
+    ASSERT_GE(P().gainTable.IndexOf(20), 0);
+    EXPECT_FLOAT_EQ(P().gainTable.At(P().gainTable.IndexOf(20)).gain, 2.0f);
 }
 
 TEST_F(Dialogs, GainTableChangesRedrawInTheTableModeAndClearingEndsIt) {
@@ -422,7 +428,7 @@ TEST_F(Dialogs, GainTableChangesRedrawInTheTableModeAndClearingEndsIt) {
     w->AddEntry(10, 0, 1.0f);
     w->AddEntry(80, 0, 8.0f);
     QCoreApplication::processEvents();
-    EXPECT_FALSE(win->Action(kvc::AddToAga)->isEnabled() && P().AgaMode());
+    EXPECT_TRUE(win->Action(kvc::AddToAga)->isEnabled());
     win->Dispatch(kvc::AgaMode);
     ASSERT_TRUE(P().AgaMode());
     EXPECT_FALSE(win->Action(kvc::AddToAga)->isEnabled());
@@ -456,6 +462,7 @@ TEST_F(Dialogs, GainTableChangesRedrawInTheTableModeAndClearingEndsIt) {
 
 TEST_F(Dialogs, MaximumAmplitudeShowsTheStrongEvent) {
     OpenRecord(40.0f);
+    LargeScales();
     OnModal([&](QWidget* d) {
         auto* search = Child<QPushButton>(d, "p_bnSearch");
         auto* all = Child<QLabel>(d, "p_lbAll");
@@ -490,6 +497,7 @@ TEST_F(Dialogs, MaximumAmplitudeShowsTheStrongEvent) {
 
 TEST_F(Dialogs, MaximumAmplitudeStopReturnsTheBestSoFar) {
     OpenRecord(40.0f);
+    LargeScales();
     bool stopped = false;
     OnModal([&](QWidget* d) {
         Child<QSpinBox>(d, "p_sedT")->setValue(2);
