@@ -111,6 +111,24 @@ struct Viewer {
     }
 };
 
+// Opens the 270-trace record with the band-pass filter and AGC on, in 6-pixel slots: the frame
+// holds the whole record. False (with the benchmark skipped) when it does not.
+bool OpenFilteredAgc(Viewer& v, benchmark::State& state) {
+    if (!v.OpenAndShow(RecordFile())) {
+        state.SkipWithError("the record did not open");
+        return false;
+    }
+    v.params.viewOpts.tScale = 6;
+    v.params.signal.filtOn = true;
+    v.params.signal.mode = 2;
+    v.plotter.Update(QPoint(1, 1));
+    if (v.plotter.FrameTraces() != kTraces || v.plotter.FrameSamples() != kSamples) {
+        state.SkipWithError("the frame is not 270 x 1000");
+        return false;
+    }
+    return true;
+}
+
 void BM_OpenAndFirstFrame(benchmark::State& state) {
     const std::string path = RecordFile();
     for (auto _ : state) {
@@ -125,18 +143,8 @@ void BM_OpenAndFirstFrame(benchmark::State& state) {
 
 void BM_FullRedrawFilterAgc(benchmark::State& state) {
     Viewer v;
-    if (!v.OpenAndShow(RecordFile())) {
-        state.SkipWithError("the record did not open");
+    if (!OpenFilteredAgc(v, state))
         return;
-    }
-    v.params.viewOpts.tScale = 6;
-    v.params.signal.filtOn = true;
-    v.params.signal.mode = 2;
-    v.plotter.Update(QPoint(1, 1));
-    if (v.plotter.FrameTraces() != kTraces || v.plotter.FrameSamples() != kSamples) {
-        state.SkipWithError("the frame is not 270 x 1000");
-        return;
-    }
     for (auto _ : state) {
         v.plotter.Update(QPoint(1, 1));
         benchmark::DoNotOptimize(v.canvas.constBits());
@@ -163,13 +171,8 @@ Kept KeepFrame(Viewer& v) {
 
 void BM_PlotcoreDrawOnly(benchmark::State& state) {
     Viewer v;
-    if (!v.OpenAndShow(RecordFile())) {
-        state.SkipWithError("the record did not open");
+    if (!OpenFilteredAgc(v, state))
         return;
-    }
-    v.params.viewOpts.tScale = 6;
-    v.params.signal.filtOn = true;
-    v.params.signal.mode = 2;
     Kept kept = KeepFrame(v);
     v.plotter.SetDelegate(&kept);
     for (auto _ : state) {
@@ -181,12 +184,8 @@ void BM_PlotcoreDrawOnly(benchmark::State& state) {
 // Reference: Qt draws the same processed wiggles as 270 plain polylines on a white canvas.
 void BM_QtPolylinesSameFrame(benchmark::State& state) {
     Viewer v;
-    if (!v.OpenAndShow(RecordFile())) {
-        state.SkipWithError("the record did not open");
+    if (!OpenFilteredAgc(v, state))
         return;
-    }
-    v.params.signal.filtOn = true;
-    v.params.signal.mode = 2;
     const Kept kept = KeepFrame(v);
     std::vector<QPointF> line(kSamples);
     QImage canvas(1920, 1080, QImage::Format_RGB32);
@@ -196,8 +195,8 @@ void BM_QtPolylinesSameFrame(benchmark::State& state) {
         for (int t = 0; t < kTraces; ++t) {
             const std::vector<float>& s = kept.traces[size_t(t)];
             for (int i = 0; i < kSamples; ++i)
-                line[size_t(i)] = QPointF(60 + 6 * (t + 1) + 5 * std::clamp(s[size_t(i)], -1.f, 1.f),
-                                          40 + i);
+                line[size_t(i)] =
+                    QPointF(60 + 6 * (t + 1) + 5 * std::clamp(s[size_t(i)], -1.f, 1.f), 40 + i);
             p.drawPolyline(line.data(), kSamples);
         }
         p.end();

@@ -2,9 +2,9 @@
 
 #include "traceview/kvagarules.h"
 #include "traceview/kvstrings.h"
+#include "traceview/kvwinmsg.h"
 #include "traceview/tagaeditdlg.h"
 #include "traceview/tagatablemodel.h"
-#include "traceview/tkvagachangedevent.h"
 #include "ui_tagatablewin.h"
 #include "uikit/helpwindow.h"
 #include "uikit/uibeep.h"
@@ -162,7 +162,7 @@ void TAGATableWin::Select(int row) {
 void TAGATableWin::Changed() {
     UpdateMenu();
     if (m_params->AgaMode())
-        QCoreApplication::postEvent(m_owner, new TKvAgaChangedEvent(1));
+        QCoreApplication::postEvent(m_owner, new TKvWinMsg(kWmViewerAgaChanged, 1, 0));
 }
 
 void TAGATableWin::UpdateMenu() {
@@ -173,5 +173,5 @@ void TAGATableWin::UpdateMenu() {
 void TAGATableWin::hideEvent(QHideEvent* e) {
     QFrame::hideEvent(e);
     if (!e->spontaneous())
-        QCoreApplication::postEvent(m_owner, new TKvAgaChangedEvent(0));
+        QCoreApplication::postEvent(m_owner, new TKvWinMsg(kWmViewerAgaChanged, 0, 0));
 }

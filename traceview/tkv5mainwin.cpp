@@ -2,6 +2,7 @@
 
 #include "apptools/appfolders.h"
 #include "corebase/files.h"
+#include "hdrpeek/hdrpeek.h"
 #include "plotcore/tcolor.h"
 #include "traceview/kvampprobe.h"
 #include "traceview/kvdragrules.h"
@@ -9,7 +10,6 @@
 #include "traceview/kvstrings.h"
 #include "traceview/tagatablewin.h"
 #include "traceview/tampmaxdlg.h"
-#include "traceview/tkvagachangedevent.h"
 #include "traceview/tkvimage.h"
 #include "traceview/tviewoptdlg.h"
 #include "trcfile/esegyfiler.h"
@@ -475,6 +475,10 @@ void TKv5MainWin::Dispatch(int tag) {
     case kvc::FileClose:
         CloseFile(false);
         break;
+    case kvc::HeaderProbe:
+        if (!m_lastAttempted.isEmpty())
+            ReadDisplayFileHeader(winId(), m_lastAttempted);
+        break;
     case kvc::Export:
         StartExport();
         break;
@@ -577,8 +581,8 @@ void TKv5MainWin::Dispatch(int tag) {
         ShowAboutBox(this, KV_Text(kvs::AppTitle));
         break;
     default:
-        // The dialogs of the open options, file properties, header probe, view options, fast
-        // panel, sets, gain table, go-to, maximum and bookmarks join here.
+        // The dialogs of the open options, file properties, view options, fast panel, sets,
+        // gain table, go-to, maximum and bookmarks join here.
         break;
     }
     UpdateCommands();
@@ -1023,10 +1027,12 @@ bool TKv5MainWin::event(QEvent* e) {
             OpenPending();
         return true;
     }
-    if (e->type() == kWmViewerAgaChanged) {
-        UpdateCommands();
-        if (static_cast<TKvAgaChangedEvent*>(e)->wParam != 0)
-            m_params.gainTable.Count() > 0 ? ShowFrame(1) : Dispatch(kvc::AgaMode);
+    if (e->type() == kWmViewerFastCmd || e->type() == kWmViewerAgaChanged) {
+        const auto* m = static_cast<TKvWinMsg*>(e);
+        if (e->type() == kWmViewerFastCmd)
+            OnFastCommand(m->wParam, m->lParam);
+        else
+            OnAgaChanged(m->wParam);
         return true;
     }
     if (e->type() == QEvent::StatusTip) {
@@ -1034,6 +1040,32 @@ bool TKv5MainWin::event(QEvent* e) {
         return true;
     }
     return QMainWindow::event(e);
+}
+
+void TKv5MainWin::OnFastCommand(quint32 wParam, qint64 lParam) {
+    if (wParam == 0) {
+        ShowFrame(1);
+    } else if (wParam == 12) {
+        Dispatch(kvc::Defaults);
+    } else if (wParam <= 10 && lParam == 1) {
+        m_sets.Set(int(wParam) - 1, QString(), m_params);
+        FillSetNames();
+        if (!m_sets.Save(m_params))
+            ShowMsg(this, MsgKind::Warning, KV_Text(kvs::SaveError));
+        UpdateCommands();
+    } else if (wParam <= 10 && lParam == 0) {
+        ApplySet(int(wParam) - 1);
+    }
+}
+
+void TKv5MainWin::OnAgaChanged(quint32 wParam) {
+    UpdateCommands();
+    if (wParam == 0)
+        return;
+    if (m_params.gainTable.Count() > 0)
+        ShowFrame(1);
+    else
+        Dispatch(kvc::AgaMode);
 }
 
 void TKv5MainWin::resizeEvent(QResizeEvent* e) {

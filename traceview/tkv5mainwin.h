@@ -6,11 +6,13 @@
 //
 // Command line: an optional file to open and an optional decimal window id of the viewer window
 // that started this one. Message 0x81B2 (posted to itself when built) loads the per-user lists
-// and opens the file.
+// and opens the file; 0x81B3 and 0x81B4 come from the quick-control panel and the gain table
+// window (kvwinmsg.h).
 
 #include "plotcore/tcseisplotter1.h"
 #include "plotcore/tscrollstate.h"
 #include "traceview/kvcommands.h"
+#include "traceview/kvwinmsg.h"
 #include "traceview/tcframehistory.h"
 #include "trcfile/tcsegyreaderex.h"
 #include "viewcore/tappsettings.h"
@@ -39,8 +41,6 @@ class QScrollBar;
 class QToolButton;
 class TAGATableWin;
 class TKvImage;
-
-constexpr QEvent::Type kWmViewerReload = QEvent::Type(0x81B2);
 
 class TKv5MainWin : public QMainWindow {
     Q_OBJECT
@@ -105,6 +105,8 @@ private:
     void RebuildReopenMenu();
     void FillSetNames();
 
+    void OnFastCommand(quint32 wParam, qint64 lParam);
+    void OnAgaChanged(quint32 wParam);
     void OpenPending();
     bool ZeroTraceCheck();
     void CloseFile(bool keepPending);

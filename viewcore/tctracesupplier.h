@@ -27,6 +27,9 @@ public:
     // Sample interval in seconds.
     void SetInterval(double dt) { m_dt = dt; }
     double Interval() const { return m_dt; }
+    // Factor applied to every sample as read (the file's amplitude scale), 1 by default.
+    void SetInputScale(float scale) { m_scale = scale; }
+    float InputScale() const { return m_scale; }
 
     // Makes both trace buffers hold `samples` floats, growing only; false when memory runs out.
     bool Reserve(int samples);
@@ -34,6 +37,8 @@ public:
     int Capacity() const { return int(m_input.size()); }
 
     // The plotter's frame: first trace X0 with the trace output step, samples Y0..Y1 (from 1).
+    // At the frame's first trace every trace of the frame is read (in order, up to the first
+    // that fails) and then processed on all cores; the later calls hand out the results.
     const float* ProvideTrace(const TCSeisPlotter1& plotter, int trace) override;
     // One trace of a frame whose first trace is frameFirst (output step traceStep) and whose
     // samples are first..last (from 0). Returns last - first + 1 processed samples.
@@ -50,16 +55,27 @@ public:
 
 private:
     void StartFrame(int frameFirst, int traceStep, int first, int last);
+    void PrepareFrame(int firstTrace, int lastTrace, int step, int first, int last);
+    // Reads the window of `trace` shifted by its delay, scaled, into data (n floats) and adds
+    // the trace to the frame cache; false (remembered) when it cannot be read.
+    bool ReadTrace(int trace, float* data, int n, float* maxAbs);
+    void Process(int trace, float* data, int n, float maxAbs, float* work) const;
     int DistanceArg(int trace) const;
 
     TCSegyReaderEx* m_reader = nullptr;
     TCViewerParams* m_params = nullptr;
     TCFrameCasheB* m_cache = nullptr;
     double m_dt = 0.0;
+    float m_scale = 1.0f;
     int m_winStart = 0;
     int m_winEnd = -1;
     int m_failTrace = 0;
     int m_failCode = 0;
+    int m_frameFirst = 0; // first trace of the prepared frame, 0 = none
+    int m_frameStep = 1;
+    int m_ready = 0; // traces of the prepared frame read and processed
+    std::vector<float> m_frame;
+    std::vector<float> m_frameMax;
     std::vector<float> m_input;
     std::vector<float> m_work;
 };

@@ -639,3 +639,37 @@ TEST(MainWinStart, HelpCommandsAndF1) {
 }
 
 } // namespace
+
+namespace {
+
+TEST_F(MainWin, PrivateMessagesOfThePanelAndTheGainTable) {
+    OpenRecord();
+    win->Params().viewOpts.tScale = 11;
+    TKvWinMsg memorize(kWmViewerFastCmd, 4, 1);
+    QCoreApplication::sendEvent(win.get(), &memorize);
+    EXPECT_TRUE(win->Sets().Valid(3));
+    EXPECT_TRUE(win->SetItem(3)->isEnabled());
+    EXPECT_TRUE(win->SetItem(3)->text().startsWith(QStringLiteral("Четвертая")));
+    TKvWinMsg defaults(kWmViewerFastCmd, 12, 0);
+    QCoreApplication::sendEvent(win.get(), &defaults);
+    EXPECT_EQ(win->Params().viewOpts.tScale, 7);
+    TKvWinMsg apply(kWmViewerFastCmd, 4, 0);
+    QCoreApplication::sendEvent(win.get(), &apply);
+    EXPECT_EQ(win->Params().viewOpts.tScale, 11);
+    const int drawn = win->FramesDrawn();
+    TKvWinMsg redraw(kWmViewerFastCmd, 0, 0);
+    QCoreApplication::sendEvent(win.get(), &redraw);
+    EXPECT_EQ(win->FramesDrawn(), drawn + 1);
+
+    // The gain table emptied while its mode is on: the mode goes off.
+    win->Params().gainTable.Add(3, 2.0f);
+    win->Dispatch(kvc::AgaMode);
+    ASSERT_TRUE(win->Params().AgaMode());
+    win->Params().gainTable.Clear();
+    TKvWinMsg changed(kWmViewerAgaChanged, 1, 0);
+    QCoreApplication::sendEvent(win.get(), &changed);
+    EXPECT_FALSE(win->Params().AgaMode());
+    EXPECT_FALSE(win->Action(kvc::AgaMode)->isEnabled());
+}
+
+} // namespace

@@ -1,5 +1,7 @@
 #include "viewcore/tctracesupplier.h"
 
+#include "plotcore/tcseisplotter1.h"
+#include "plotcore/tcsviewopts.h"
 #include "segygen/segygen.h"
 #include "sigproc/sigproc.h"
 #include "trcfile/tcsegyreaderex.h"
@@ -11,8 +13,11 @@
 
 #include <QDir>
 
+#include <QImage>
+
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <vector>
 
 namespace {
@@ -67,10 +72,12 @@ protected:
 TEST_F(Supplier, FixedGainGivesTheFrameSamplesTimesTheGain) {
     params.signal.gain[0] = 2.5f;
     params.signal.cutNegative = false;
+    supplier.SetInputScale(0.5f);
     const auto out = Frame(3, 6, 100, 199);
     for (int t = 3; t <= 6; ++t)
         for (int i = 0; i < 100; ++i)
-            ASSERT_FLOAT_EQ(out[size_t(t - 3)][size_t(i)], 2.5f * Raw(t, 100 + i)) << t << " " << i;
+            ASSERT_FLOAT_EQ(out[size_t(t - 3)][size_t(i)], 1.25f * Raw(t, 100 + i))
+                << t << " " << i;
     // Context of max(halfLen 15, AGC window 20) on both sides.
     EXPECT_EQ(supplier.WindowStart(), 80);
     EXPECT_EQ(supplier.WindowEnd(), 219);
@@ -178,6 +185,73 @@ TEST_F(Supplier, UnreadableTraceIsRemembered) {
     EXPECT_EQ(supplier.FailedCode(), trc::kErrTraceRange);
     supplier.ClearFailure();
     EXPECT_FALSE(supplier.Failed());
+}
+
+} // namespace
+
+namespace {
+
+// The plotter's path reads the whole frame at its first trace and processes it on all cores;
+// every trace must come out as the one-by-one path gives it, and a trace that fails ends the
+// frame there.
+TEST_F(Supplier, WholeFrameMatchesTraceByTrace) {
+    TCSignal& s = params.signal;
+    s.filtOn = true;
+    s.mode = 2;
+    s.reduOn = true;
+    s.cutNegative = false;
+    QImage canvas(500, 600, QImage::Format_RGB32);
+    TCSViewOpts& opts = params.viewOpts;
+    opts.tScale = 30; // about 14 slots of two traces: a frame inside the record
+    opts.tStep = 2;
+    TCSeisPlotter1 plotter;
+    plotter.Init(&canvas, &opts, true);
+    plotter.SetFileInfo(48, 2000, 500);
+    plotter.CalcPad();
+    plotter.CalcFrame(QPoint(4, 40));
+    const QRect f = plotter.GetFrameRect();
+    ASSERT_EQ(f.left(), 4);
+    ASSERT_GT(f.right(), 20);
+    ASSERT_LT(f.right(), 48);
+
+    TCViewerParams same = params;
+    TCFrameCasheB otherCache;
+    TCTraceSupplier single;
+    single.Bind(&reader, &same, &otherCache);
+    single.SetInterval(0.002);
+    const int n = f.bottom() - f.top() + 1;
+    for (int t = f.left(); t <= f.right(); t += 2) {
+        const float* a = supplier.ProvideTrace(plotter, t);
+        const float* b = single.Provide(t, f.left(), 2, f.top() - 1, f.bottom() - 1);
+        ASSERT_NE(a, nullptr);
+        ASSERT_NE(b, nullptr);
+        for (int i = 0; i < n; ++i)
+            ASSERT_EQ(a[i], b[i]) << t << " " << i;
+    }
+    EXPECT_EQ(cache.Count(), otherCache.Count());
+    EXPECT_EQ(cache.GetDelay(f.left() + 10), otherCache.GetDelay(f.left() + 10));
+
+    // The file cut inside trace 20 while open: the frame ends at the first trace that cannot be
+    // read (or later, where the reader had read ahead), and every trace after it gives nothing.
+    std::filesystem::resize_file(path, 3600 + 19 * (240 + 4 * 500) + 50);
+    plotter.CalcFrame(QPoint(2, 1));
+    const QRect g = plotter.GetFrameRect();
+    ASSERT_GT(g.right(), 20);
+    supplier.ClearFailure();
+    bool ended = false;
+    for (int t = g.left(); t <= g.right(); t += 2) {
+        const float* p = supplier.ProvideTrace(plotter, t);
+        if (t < 20) {
+            EXPECT_NE(p, nullptr) << t;
+        }
+        if (ended) {
+            EXPECT_EQ(p, nullptr) << t;
+        }
+        ended = ended || p == nullptr;
+    }
+    EXPECT_TRUE(ended);
+    EXPECT_TRUE(supplier.Failed());
+    EXPECT_GE(supplier.FailedTrace(), 20);
 }
 
 } // namespace
