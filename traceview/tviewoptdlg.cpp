@@ -207,8 +207,10 @@ void TViewOptDlg::Store() {
 
 void TViewOptDlg::accept() {
     // OK leaves the page too: its checks hold the user as switching pages would.
-    if (!CheckPage(Page()))
+    if (QLineEdit* bad = PageFault(Page())) {
+        Refuse(bad);
         return;
+    }
     Store();
     QDialog::accept();
 }
@@ -244,28 +246,28 @@ void TViewOptDlg::OnModeClicked(int mode) {
 }
 
 void TViewOptDlg::OnPageChanged(int page) {
-    if (!CheckPage(m_page)) {
+    if (QLineEdit* bad = PageFault(m_page)) {
         m_ui->p_pcMain->blockSignals(true);
         m_ui->p_pcMain->setCurrentIndex(m_page);
         m_ui->p_pcMain->blockSignals(false);
+        Refuse(bad);
         return;
     }
     m_page = page;
     FocusPage();
 }
 
-bool TViewOptDlg::CheckPage(int page) {
-    QLineEdit* bad = nullptr;
+QLineEdit* TViewOptDlg::PageFault(int page) const {
     if (page == kReduction && !KV_ReductionPageOk(Number(m_ui->p_ed2Vr)))
-        bad = m_ui->p_ed2Vr;
-    else if (page == kFilter &&
-             !KV_FilterPageOk(int(Whole(m_ui->p_ed3F1)), int(Whole(m_ui->p_ed3F2))))
-        bad = m_ui->p_ed3F1;
-    if (bad == nullptr)
-        return true;
+        return m_ui->p_ed2Vr;
+    if (page == kFilter && !KV_FilterPageOk(int(Whole(m_ui->p_ed3F1)), int(Whole(m_ui->p_ed3F2))))
+        return m_ui->p_ed3F1;
+    return nullptr;
+}
+
+void TViewOptDlg::Refuse(QLineEdit* box) {
     Beep();
-    bad->setFocus();
-    return false;
+    box->setFocus();
 }
 
 void TViewOptDlg::ChooseColor(int which) {

@@ -41,7 +41,9 @@ private:
     void OnGainEdited(const QString& text);
     void OnModeClicked(int mode);
     void OnPageChanged(int page);
-    bool CheckPage(int page);
+    // The box that keeps the user on `page`, or null when the page may be left.
+    QLineEdit* PageFault(int page) const;
+    void Refuse(QLineEdit* box);
     void ChooseColor(int which);
     void PaintSwatch(int which);
     void FocusPage();

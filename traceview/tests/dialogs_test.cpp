@@ -26,6 +26,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QFocusEvent>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -56,6 +57,9 @@ void OnModal(std::function<void(QWidget*)> fn) {
     QTimer::singleShot(0, [fn] {
         QWidget* w = QApplication::activeModalWidget();
         ASSERT_NE(w, nullptr);
+        // Focus moves only inside the active window.
+        w->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(w));
         fn(w);
     });
 }
@@ -73,6 +77,12 @@ void Type(QLineEdit* e, const QString& text) {
     QTest::keyClicks(e, text);
 }
 
+// The box loses the focus, as when the user moves on.
+void Leave(QLineEdit* e) {
+    QFocusEvent out(QEvent::FocusOut, Qt::TabFocusReason);
+    QApplication::sendEvent(e, &out);
+}
+
 QByteArray Image(const TCViewerParams& p) {
     QBuffer b;
     b.open(QIODevice::WriteOnly);
@@ -88,6 +98,8 @@ protected:
         win = std::make_unique<TKv5MainWin>(QStringList());
         win->resize(960, 570);
         win->show();
+        win->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(win.get()));
         QCoreApplication::processEvents();
         QCoreApplication::processEvents();
     }
@@ -186,13 +198,13 @@ TEST_F(Dialogs, ViewOptionsDelayVelocityFilterAndEmptyBoxes) {
         pages->setCurrentIndex(3);
         EXPECT_EQ(pages->currentIndex(), 2);
         EXPECT_EQ(BeepCount(), beeps + 1);
-        EXPECT_TRUE(vr->hasFocus());
+        EXPECT_EQ(d->focusWidget(), vr);
         Child<QPushButton>(d, "p_bnOk")->click(); // OK leaves the page too
         EXPECT_TRUE(d->isVisible());
         EXPECT_EQ(BeepCount(), beeps + 2);
         // An emptied box takes its default when it is left.
         Type(vr, QString());
-        Child<QLineEdit>(d, "p_ed2Dist")->setFocus();
+        Leave(vr);
         EXPECT_EQ(vr->text(), QStringLiteral("8000.0"));
         Type(vr, QStringLiteral("6000"));
         SaveScreenshot(d, "viewopt_2_reduction");
@@ -203,7 +215,7 @@ TEST_F(Dialogs, ViewOptionsDelayVelocityFilterAndEmptyBoxes) {
         pages->setCurrentIndex(4);
         EXPECT_EQ(pages->currentIndex(), 3);
         EXPECT_EQ(BeepCount(), beeps + 3);
-        EXPECT_TRUE(Child<QLineEdit>(d, "p_ed3F1")->hasFocus());
+        EXPECT_EQ(d->focusWidget(), Child<QLineEdit>(d, "p_ed3F1"));
         Type(Child<QLineEdit>(d, "p_ed3F1"), QStringLiteral("10"));
         Child<QSpinBox>(d, "p_sed3Win")->setValue(30);
         SaveScreenshot(d, "viewopt_3_filter");
@@ -341,6 +353,9 @@ TEST_F(Dialogs, GainTableSymmetricEntries) {
     SaveScreenshot(win.get(), "agatable_entries");
     SaveScreenshot(w, "agatable_window");
     // Deleting 60 deletes 40 with it; the selection stays on row 2.
+    win->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(win.get()));
+    w->List()->setFocus();
     w->List()->selectRow(2);
     QTest::keyClick(w->List(), Qt::Key_Delete);
     EXPECT_EQ(Rows(w), (QStringList{"20:-3.50", "80:-3.50"}));
@@ -370,7 +385,7 @@ TEST_F(Dialogs, GainTableEntryDialogRefusals) {
         QTest::keyClick(d, Qt::Key_Return);
         EXPECT_TRUE(d->isVisible());
         EXPECT_EQ(BeepCount(), beeps + 1);
-        EXPECT_TRUE(Child<QLineEdit>(d, "p_edTrace")->hasFocus());
+        EXPECT_EQ(d->focusWidget(), Child<QLineEdit>(d, "p_edTrace"));
         Type(Child<QLineEdit>(d, "p_edTrace"), QString::number(kTraces + 1));
         Type(Child<QLineEdit>(d, "p_edGain"), QStringLiteral("400"));
         QTest::keyClick(d, Qt::Key_Return);
@@ -439,6 +454,7 @@ TEST_F(Dialogs, GainTableChangesRedrawInTheTableModeAndClearingEndsIt) {
     EXPECT_EQ(win->FramesDrawn(), frames + 1);
     EXPECT_NE(win->Image()->Canvas(), before);
     frames = win->FramesDrawn();
+    w->List()->setFocus();
     QTest::keyClick(w->List(), Qt::Key_F8);
     QCoreApplication::processEvents();
     EXPECT_FALSE(P().AgaMode());
@@ -473,9 +489,10 @@ TEST_F(Dialogs, MaximumAmplitudeShowsTheStrongEvent) {
         struct {
             const char *box, *text;
             bool ok;
-        } cases[] = {{"p_edT1", "0", false},   {"p_edT1", "", false},    {"p_edT1", "50", true},
-                     {"p_edT2", "40", false},  {"p_edT2", "97", false},  {"p_edT2", "96", true},
-                     {"p_edS1", "501", false}, {"p_edS2", "501", false}, {"p_edS2", "500", true}};
+        } cases[] = {{"p_edT1", "0", false},   {"p_edT1", "", false},   {"p_edT1", "50", true},
+                     {"p_edT2", "40", false},  {"p_edT2", "97", false}, {"p_edT2", "96", true},
+                     {"p_edS1", "501", false}, {"p_edS1", "1", true},   {"p_edS2", "501", false},
+                     {"p_edS2", "500", true}};
         for (const auto& c : cases) {
             Type(Child<QLineEdit>(d, c.box), QString::fromLatin1(c.text));
             EXPECT_EQ(search->isEnabled(), c.ok) << c.box << " " << c.text;
