@@ -36,9 +36,13 @@ TAGATableWin::TAGATableWin(TCViewerParams* params, QWidget* owner, QWidget* pare
     QTableView* list = m_ui->p_lvTable;
     list->setModel(m_model);
     list->verticalHeader()->hide();
-    list->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Fixed);
+    list->verticalHeader()->setDefaultSectionSize(list->fontMetrics().height() + 6);
+    list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    QHeaderView* header = list->horizontalHeader();
+    header->setSectionResizeMode(0, QHeaderView::Fixed);
+    header->setSectionResizeMode(1, QHeaderView::ResizeToContents);
+    header->setSectionResizeMode(2, QHeaderView::Stretch);
     list->setColumnWidth(0, 12);
-    list->horizontalHeader()->setStretchLastSection(true);
 
     auto add = [this, list](const char* name, const QString& text, const QKeySequence& key,
                             void (TAGATableWin::*slot)()) {
