@@ -36,12 +36,15 @@ QPoint TCAmpMaxSearch::Run(TCSegyReaderEx& reader, const TAmpMaxRegion& r,
     std::vector<float> buf(size_t(width), 0.0f);
 
     // First pass: the largest absolute sample fixes the scale of the fixed-point sums.
+    const size_t area = size_t(tHi - tLo + 1) * size_t(width);
+    std::vector<float> kept(area <= m_keepLimit ? area : 0);
     float top = 0.0f;
     for (int t = tLo; t <= tHi; ++t) {
+        float* dst = kept.empty() ? buf.data() : kept.data() + size_t(t - tLo) * size_t(width);
         reader.SetTrace(t);
-        reader.SamplesAsFloat(buf.data(), sLo - 1, width);
-        for (float v : buf)
-            top = std::max(top, AbsFinite(v));
+        reader.SamplesAsFloat(dst, sLo - 1, width);
+        for (int k = 0; k < width; ++k)
+            top = std::max(top, AbsFinite(dst[k]));
         if ((t - tLo + 1) % kProgressEvery == 0 && progress && !progress(0, total)) {
             m_stopped = true;
             return best;
@@ -72,11 +75,16 @@ QPoint TCAmpMaxSearch::Run(TCSegyReaderEx& reader, const TAmpMaxRegion& r,
         }
         while (in < hi) {
             ++in;
-            reader.SetTrace(in);
-            reader.SamplesAsFloat(buf.data(), sLo - 1, width);
+            const float* src = buf.data();
+            if (kept.empty()) {
+                reader.SetTrace(in);
+                reader.SamplesAsFloat(buf.data(), sLo - 1, width);
+            } else {
+                src = kept.data() + size_t(in - tLo) * size_t(width);
+            }
             qint64* q = row(in);
             for (int k = 0; k < width; ++k) {
-                q[k] = qint64(double(AbsFinite(buf[size_t(k)])) * scale);
+                q[k] = qint64(double(AbsFinite(src[k])) * scale);
                 col[size_t(k)] += q[k];
             }
         }

@@ -9,13 +9,15 @@
 // sample (a trace enters and leaves the window once) and slides the sample window along them,
 // so its cost is traces x samples, not traces x samples x window. Sums are kept in 64-bit
 // fixed point (the absolute samples scaled by a power of two chosen from the region's largest
-// sample, found by a first pass over the region), so adding and removing are exact and equal
+// sample, found by a first pass over the region, which keeps the samples of a region of up to
+// 32 Mi samples so that it is read once), so adding and removing are exact and equal
 // windows tie exactly, whatever the order in which their samples were added. Samples more than
 // about 2^-49 below the region's largest one are cut to that resolution. A sample that is not a
 // finite number counts as 0.
 
 #include <QPoint>
 
+#include <cstddef>
 #include <functional>
 
 class TCSegyReaderEx;
@@ -39,10 +41,14 @@ public:
     // cannot be read throws the reader's ESegyFiler.
     QPoint Run(TCSegyReaderEx& reader, const TAmpMaxRegion& region, const Progress& progress);
     bool Stopped() const { return m_stopped; }
+    // Regions of up to this many samples (default 32 Mi) are kept from the first pass and read
+    // once; larger ones are read twice.
+    void SetKeepLimit(size_t samples) { m_keepLimit = samples; }
     // Mean absolute amplitude of the best window.
     double BestMean() const { return m_bestMean; }
 
 private:
+    size_t m_keepLimit = size_t(32) << 20;
     bool m_stopped = false;
     double m_bestMean = 0.0;
 };

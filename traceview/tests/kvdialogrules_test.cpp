@@ -217,11 +217,13 @@ struct Searched {
     bool stopped;
 };
 
+// keepLimit 0 reads the region twice instead of keeping it from the first pass.
 Searched Search(const std::string& path, const TAmpMaxRegion& r,
-                const TCAmpMaxSearch::Progress& progress = nullptr) {
+                const TCAmpMaxSearch::Progress& progress = nullptr, size_t keepLimit = 1 << 20) {
     TCSegyReaderEx reader;
     EXPECT_EQ(reader.Open(path), 0);
     TCAmpMaxSearch s;
+    s.SetKeepLimit(keepLimit);
     const QPoint v = s.Run(reader, r, progress);
     return {v, s.BestMean(), s.Stopped()};
 }
@@ -301,9 +303,12 @@ TEST(AmpMaxSearch, MatchesTheWindowByWindowSearch) {
                                        TAmpMaxRegion{2, 2, 1, samples, 25, 50}}) {
             double mean = 0;
             const QPoint want = NaiveSearch(traces, samples, f, r, &mean);
-            const Searched got = Search(path, r);
-            EXPECT_EQ(got.vertex, want) << "round " << round << " hT " << r.hT << " hS " << r.hS;
-            EXPECT_NEAR(got.mean, mean, 1e-9 * std::max(1.0, mean));
+            for (size_t keep : {size_t(0), size_t(1) << 20}) {
+                const Searched got = Search(path, r, nullptr, keep);
+                EXPECT_EQ(got.vertex, want)
+                    << "round " << round << " hT " << r.hT << " hS " << r.hS << " keep " << keep;
+                EXPECT_NEAR(got.mean, mean, 1e-9 * std::max(1.0, mean));
+            }
         }
     }
 }
