@@ -46,7 +46,10 @@ TViewOptDlg::TViewOptDlg(TCViewerParams& params, int page, bool agaWindowShown, 
     : QDialog(parent), m_ui(std::make_unique<Ui::TViewOptDlg>()), m_params(params),
       m_agaWindowShown(agaWindowShown), m_samples(samples) {
     m_ui->setupUi(this);
+    // No context menu anywhere in the dialog, the boxes' own included.
     setContextMenuPolicy(Qt::NoContextMenu);
+    for (QWidget* w : findChildren<QWidget*>())
+        w->setContextMenuPolicy(Qt::NoContextMenu);
     SetHelpTopic(this, kHelpTopic);
     InstallHelpKey(this);
 
