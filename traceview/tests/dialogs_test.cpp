@@ -12,6 +12,7 @@
 #include "traceview/tkv5mainwin.h"
 #include "traceview/tkvimage.h"
 #include "traceview/tviewoptdlg.h"
+#include "uikit/helpwindow.h"
 #include "uikit/screenshot.h"
 #include "uikit/uibeep.h"
 #include "uikit/uimsgbox.h"
@@ -30,6 +31,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -283,6 +285,11 @@ TEST_F(Dialogs, ViewOptionsCancelKeepsParametersAndPage) {
     OnModal([&](QWidget* d) {
         EXPECT_EQ(Child<QTabWidget>(d, "p_pcMain")->currentIndex(), 3);
         EXPECT_TRUE(Child<QGroupBox>(d, "p_gb1Mode")->isEnabled());
+        Child<QPushButton>(d, "p_bnHelp")->click();
+        EXPECT_EQ(HelpTopicShown(), 460);
+        for (QWidget* top : QApplication::topLevelWidgets())
+            if (top != d && top != win.get() && top->isVisible())
+                top->close(); // the help window
         d->close();
     });
     win->Dispatch(kvc::ViewOptions);
@@ -421,7 +428,9 @@ TEST_F(Dialogs, GainTableFullAndRefusedBesideNormalisation) {
     // The 51st, from the image's popup: the trace under the cursor with the first mode's gain.
     P().signal.gain[0] = 2.0f;
     const QPoint at = win->Plotter().RealToScreen(QPoint(20, 100));
-    QTest::mouseMove(win->Image(), at);
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(win->Image()->mapToGlobal(at)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(win->Image(), &move);
     ASSERT_TRUE(win->Action(kvc::AddToAga)->isEnabled());
     win->Action(kvc::AddToAga)->trigger();
     ASSERT_EQ(rec.texts().size(), 1);
