@@ -7,6 +7,7 @@
 namespace kvs {
 enum Id : int {
     TraceNo = 1,        // "Trace %d": a drawing failure that carries a trace number
+    ColorUsed = 3,      // a colour chosen twice in the view options
     OpenError = 7,      // open error code and its text
     NoSetFolder = 9,    // parameter files need the settings folder
     NotFound = 10,      // the file to open does not exist
@@ -24,6 +25,8 @@ enum Id : int {
     SaveError = 38,
     FolderGone = 77,    // a listed folder no longer exists
     NotepadFailed = 82, // the text editor could not be started
+    AgaNotAvailable = 78, // the gain table beside normalisation or AGC
+    AgaFull = 79,
     NoReduDelay = 86,
     // Texts of the window.
     AppTitle = 100,

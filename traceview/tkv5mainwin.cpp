@@ -8,9 +8,12 @@
 #include "traceview/kvdragrules.h"
 #include "traceview/kvkeymap.h"
 #include "traceview/kvstrings.h"
+#include "traceview/tagatablewin.h"
+#include "traceview/tampmaxdlg.h"
 #include "traceview/tkvimage.h"
 #include "traceview/topenoptsdlg.h"
 #include "traceview/tsegyinfodlg.h"
+#include "traceview/tviewoptdlg.h"
 #include "trcfile/esegyfiler.h"
 #include "uikit/formplace.h"
 #include "uikit/helpwindow.h"
@@ -79,6 +82,10 @@ void Decorate(QToolButton* b, int tag) {
         b->setText(texts.value(tag));
         b->setToolButtonStyle(Qt::ToolButtonTextOnly);
     }
+}
+
+bool AgaShown(const TAGATableWin* w) {
+    return w != nullptr && w->isVisible();
 }
 
 bool SameFile(const QString& a, const QString& b) {
@@ -399,6 +406,9 @@ void TKv5MainWin::UpdateCommands() {
     s.back = m_history.CanBack();
     s.forward = m_history.CanForward();
     s.newWindow = m_settings.newWindow;
+    s.agaWindowShown = AgaShown(m_agaWin);
+    if (m_agaWin != nullptr)
+        m_agaWin->Refresh();
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
         const KvLook l = KV_CommandLook(it.key(), s);
         it.value()->setEnabled(l.enabled);
@@ -485,6 +495,44 @@ void TKv5MainWin::Dispatch(int tag) {
         break;
     case kvc::CursorHint:
         ToggleHint();
+        break;
+    case kvc::ViewOptions:
+        if (m_fileOpen) {
+            TViewOptDlg dlg(m_params, m_optPage, AgaShown(m_agaWin), m_reader.GetInt(7), this);
+            const bool ok = dlg.exec() == QDialog::Accepted;
+            m_optPage = dlg.Page();
+            if (ok)
+                ShowFrame(1);
+        }
+        break;
+    case kvc::AgaTable:
+        if (!m_fileOpen)
+            break;
+        if (m_params.GetFlagVal(1) || m_params.GetFlagVal(2)) {
+            ShowMsg(this, MsgKind::Warning, KV_Text(kvs::AgaNotAvailable));
+            break;
+        }
+        if (m_agaWin == nullptr)
+            m_agaWin = new TAGATableWin(&m_params, this, centralWidget());
+        m_agaWin->SetTraces(m_reader.GetInt(3));
+        m_agaWin->ShowWin();
+        break;
+    case kvc::AddToAga:
+        if (AgaShown(m_agaWin) && !m_params.AgaMode() && m_cursor.trace > 0)
+            m_agaWin->AddEntry(m_cursor.trace, m_agaWin->Symmetric(m_cursor.trace),
+                               m_params.signal.gain[0]);
+        break;
+    case kvc::FindMax:
+        if (!m_fileOpen)
+            break;
+        if (m_params.signal.reduOn || m_params.signal.delayOn) {
+            ShowMsg(this, MsgKind::Warning, KV_Text(kvs::NoReduDelay));
+            break;
+        }
+        if (TAmpMaxDlg dlg(m_reader, this); dlg.exec() == QDialog::Accepted) {
+            repaint();
+            ShowFrame(2, dlg.Vertex());
+        }
         break;
     case kvc::GainUp:
     case kvc::GainDown:
@@ -658,6 +706,8 @@ void TKv5MainWin::CloseFile(bool keepPending) {
     m_hint->hide();
     m_cursor.Reset();
     m_history.Clear();
+    if (m_agaWin != nullptr)
+        m_agaWin->hide();
     for (QLabel* p : m_panels)
         p->clear();
     m_plotter.Clear(false);

@@ -40,6 +40,7 @@ class QMenuBar;
 class QProcess;
 class QScrollBar;
 class QToolButton;
+class TAGATableWin;
 class TKvImage;
 
 class TKv5MainWin : public QMainWindow {
@@ -189,4 +190,6 @@ private:
     QMenu* m_popup = nullptr;
     QProcess* m_export = nullptr;
     FileChooser m_choose;
+    TAGATableWin* m_agaWin = nullptr; // built on first use
+    int m_optPage = 0;                // page the view options dialog reopens on
 };
