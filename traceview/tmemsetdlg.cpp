@@ -14,7 +14,10 @@ TMemSetDlg::TMemSetDlg(const QStringList& names, int preset, QWidget* parent)
         m_ui->p_lbxNumber->addItem(QString::number((i + 1) % 10));
     m_ui->p_edName->setEnabled(false);
     m_ui->p_bnOk->setEnabled(false);
-    connect(m_ui->p_lbxNumber, &QListWidget::currentRowChanged, this, &TMemSetDlg::Choose);
+    // Selection, not the current row: the list makes its first row current when it takes the
+    // focus, which is no choice of the user's.
+    connect(m_ui->p_lbxNumber, &QListWidget::itemSelectionChanged, this,
+            [this] { Choose(Index()); });
     connect(m_ui->p_bnOk, &QPushButton::clicked, this, &QDialog::accept);
     connect(m_ui->p_bnCancel, &QPushButton::clicked, this, &QDialog::reject);
     if (preset >= 0 && preset < 10) {
@@ -40,7 +43,8 @@ void TMemSetDlg::Choose(int row) {
 }
 
 int TMemSetDlg::Index() const {
-    return m_ui->p_lbxNumber->currentRow();
+    const QList<QListWidgetItem*> sel = m_ui->p_lbxNumber->selectedItems();
+    return sel.isEmpty() ? -1 : m_ui->p_lbxNumber->row(sel.first());
 }
 
 QString TMemSetDlg::Name() const {

@@ -24,9 +24,11 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -43,7 +45,7 @@ QString Home() {
 }
 
 // Runs `act` once on the modal dialog of type D as soon as it shows (the test goes on inside
-// the dialog's own event loop); any other modal dialog is rejected and counted as unexpected.
+// the dialog's own event loop); any other modal dialog before it is rejected and counted.
 template <class D> class OnModal {
 public:
     explicit OnModal(std::function<void(D*)> act) : m_act(std::move(act)) {
@@ -52,10 +54,18 @@ public:
             auto* dlg = qobject_cast<QDialog*>(QApplication::activeModalWidget());
             if (dlg == nullptr)
                 return;
-            if (auto* d = qobject_cast<D*>(dlg); d != nullptr && !m_ran) {
+            if (auto* d = qobject_cast<D*>(dlg); d != nullptr) {
                 m_ran = true;
-                dlg->activateWindow();
+                m_timer.stop();
+                // Focus moves and shortcuts need the dialog to be the active window, and
+                // clicks on list rows need its views laid out.
+                QApplication::setActiveWindow(dlg);
+                QCoreApplication::processEvents();
                 m_act(d);
+                if (dlg->isVisible()) { // a test that failed to close it would hang here
+                    ADD_FAILURE() << "the dialog was left open";
+                    dlg->reject();
+                }
             } else if (dlg->isVisible()) {
                 ++m_unexpected;
                 dlg->reject();
@@ -79,16 +89,25 @@ template <class T> T* Child(QWidget* w, const char* name) {
     return c;
 }
 
+// Types `text` key by key (QTest::keyClicks knows Latin letters only).
+void Type(QWidget* w, const QString& text) {
+    for (const QChar c : text)
+        QTest::sendKeyEvent(QTest::Click, w, Qt::Key_unknown, QString(c), Qt::NoModifier);
+}
+
 void Retype(QLineEdit* e, const QString& text) {
     e->setFocus();
     e->selectAll();
     QTest::keyClick(e, Qt::Key_Backspace);
-    QTest::keyClicks(e, text);
+    Type(e, text);
 }
 
 class Dialogs : public ::testing::Test {
 protected:
     void SetUp() override {
+        // Every case starts without the per-user files of the one before (sets, bookmarks).
+        QDir(Home() + "/sets").removeRecursively();
+        QFile::remove(KV_GetSetArrayFile());
         KT_SetAppDir(Home() + "/app");
         QDir().mkpath(Home() + "/app");
         SynthSpec s;
@@ -142,7 +161,7 @@ TEST_F(Dialogs, BookmarkNameIsProposedAndOkAddsIt) {
         SaveScreenshot(d, "traceview_bookmark_dlg");
         name->clear();
         EXPECT_FALSE(Child<QPushButton>(d, "p_bnOk")->isEnabled());
-        QTest::keyClicks(name, QStringLiteral("Отражение"));
+        Type(name, QStringLiteral("Отражение"));
         QTest::mouseClick(Child<QPushButton>(d, "p_bnOk"), Qt::LeftButton);
     });
     win->Dispatch(kvc::MakeMark);
@@ -252,7 +271,9 @@ protected:
     }
     static void SelectRow(TBkMarksDlg* d, int row) {
         auto* view = Child<QTreeView>(d, "p_lvMarks");
-        view->setCurrentIndex(view->model()->index(row, 0));
+        const QModelIndex i = view->model()->index(row, 0);
+        view->selectionModel()->setCurrentIndex(i, QItemSelectionModel::ClearAndSelect |
+                                                       QItemSelectionModel::Rows);
     }
 };
 
@@ -301,7 +322,12 @@ TEST_F(MarkList, GoingToABookmarkShowsItsFrame) {
         SelectRow(d, 2);
         auto* view = Child<QTreeView>(d, "p_lvMarks");
         const QRect r = view->visualRect(view->model()->index(2, 0));
-        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, r.center());
+        // What a desktop delivers: press, release, double click, release.
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, r.center());
+        QMouseEvent dbl(QEvent::MouseButtonDblClick, QPointF(r.center()),
+                        view->viewport()->mapToGlobal(QPointF(r.center())), Qt::LeftButton,
+                        Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &dbl);
     });
     win->Dispatch(kvc::GoMark);
     ASSERT_TRUE(dlg.ran());
@@ -354,7 +380,7 @@ TEST_F(Dialogs, GoToLinksSampleAndTimeAndTheWindowClamps) {
         QTest::keyClick(time, Qt::Key_Backspace);
         EXPECT_EQ(sample->text(), "");
         EXPECT_FALSE(Child<QPushButton>(d, "p_bnOk")->isEnabled());
-        QTest::keyClicks(sample, "100000");
+        Type(sample, "100000");
         Retype(trace, "0");
         QTest::mouseClick(Child<QPushButton>(d, "p_bnOk"), Qt::LeftButton);
     });
