@@ -10,8 +10,11 @@ constexpr int kHelpTopic = 483;
 TMemSetDlg::TMemSetDlg(const QStringList& names, int preset, QWidget* parent)
     : QDialog(parent), m_ui(std::make_unique<Ui::TMemSetDlg>()), m_names(names) {
     m_ui->setupUi(this);
+    QListWidget* list = m_ui->p_lbxNumber;
     for (int i = 0; i < 10; ++i)
-        m_ui->p_lbxNumber->addItem(QString::number((i + 1) % 10));
+        list->addItem(QString::number((i + 1) % 10));
+    // All ten numbers in view, no more: the row height is the font's.
+    list->setFixedHeight(list->sizeHintForRow(0) * 10 + 2 * list->frameWidth());
     m_ui->p_edName->setEnabled(false);
     m_ui->p_bnOk->setEnabled(false);
     // Selection, not the current row: the list makes its first row current when it takes the
