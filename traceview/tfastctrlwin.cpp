@@ -190,8 +190,10 @@ void TFastCtrlWin::KeepInside() {
 bool TFastCtrlWin::eventFilter(QObject* obj, QEvent* e) {
     if (obj == parentWidget() && e->type() == QEvent::Resize) {
         KeepInside();
-    } else if (obj == m_ui->p_pnlCaption) {
-        auto* m = static_cast<QMouseEvent*>(e);
+    } else if (obj == m_ui->p_pnlCaption &&
+               (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::MouseMove)) {
+        // The caption drags the panel about the client area.
+        const auto* m = static_cast<QMouseEvent*>(e);
         if (e->type() == QEvent::MouseButtonPress && m->button() == Qt::LeftButton) {
             m_dragFrom = m->position().toPoint();
             raise();
