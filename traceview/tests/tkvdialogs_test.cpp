@@ -105,6 +105,8 @@ void Retype(QLineEdit* e, const QString& text) {
 class Dialogs : public ::testing::Test {
 protected:
     void SetUp() override {
+        // The cases write and delete per-user files: only ever below a test's own folder.
+        ASSERT_FALSE(Home().isEmpty()) << "GRAVIK_HOME must name a scratch folder (ctest sets it)";
         // Every case starts without the per-user files of the one before (sets, bookmarks).
         QDir(Home() + "/sets").removeRecursively();
         QFile::remove(KV_GetSetArrayFile());
@@ -252,6 +254,8 @@ class MarkList : public Dialogs {
 protected:
     void SetUp() override {
         Dialogs::SetUp();
+        if (HasFatalFailure())
+            return;
         win->Bookmarks().Add(QStringLiteral("b"), QPoint(20, 1));
         win->Bookmarks().Add(QStringLiteral("A"), QPoint(10, 1));
         win->Bookmarks().Add(QStringLiteral("c"), QPoint(30, 50));
@@ -463,6 +467,8 @@ class FastPanel : public Dialogs {
 protected:
     void SetUp() override {
         Dialogs::SetUp();
+        if (HasFatalFailure())
+            return;
         panel = win->FastPanel();
         ASSERT_NE(panel, nullptr);
         EXPECT_TRUE(panel->isHidden());
