@@ -14,7 +14,7 @@
 #include <algorithm>
 
 namespace {
-constexpr int kHelpTopic = 480;
+constexpr int kHelpTopic = 472;
 } // namespace
 
 TAmpMaxDlg::TAmpMaxDlg(TCSegyReaderEx& reader, QWidget* parent)

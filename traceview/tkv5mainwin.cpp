@@ -5,12 +5,18 @@
 #include "hdrpeek/hdrpeek.h"
 #include "plotcore/tcolor.h"
 #include "traceview/kvampprobe.h"
+#include "traceview/kvdlgrules.h"
 #include "traceview/kvdragrules.h"
 #include "traceview/kvkeymap.h"
 #include "traceview/kvstrings.h"
 #include "traceview/tagatablewin.h"
 #include "traceview/tampmaxdlg.h"
+#include "traceview/tbkmarksdlg.h"
+#include "traceview/tbookmarkdlg.h"
+#include "traceview/tfastctrlwin.h"
 #include "traceview/tkvimage.h"
+#include "traceview/tmemsetdlg.h"
+#include "traceview/tmovedlg.h"
 #include "traceview/topenoptsdlg.h"
 #include "traceview/tsegyinfodlg.h"
 #include "traceview/tviewoptdlg.h"
@@ -137,6 +143,8 @@ TKv5MainWin::TKv5MainWin(const QStringList& args, QWidget* parent) : QMainWindow
     BuildCommands();
     BuildToolbar();
     BuildStatusBar();
+    m_fast = new TFastCtrlWin(central);
+    m_fast->Bind(&m_params, &m_sets);
 
     m_plotter.Init(&m_img->Canvas(), &m_params.viewOpts, true);
     m_supplier.Bind(&m_reader, &m_params, &m_cache);
@@ -409,6 +417,7 @@ void TKv5MainWin::UpdateCommands() {
     s.agaWindowShown = AgaShown(m_agaWin);
     if (m_agaWin != nullptr)
         m_agaWin->Refresh();
+    s.fastShown = !m_fast->isHidden();
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) {
         const KvLook l = KV_CommandLook(it.key(), s);
         it.value()->setEnabled(l.enabled);
@@ -424,6 +433,7 @@ void TKv5MainWin::UpdateCommands() {
         m_setItems[i]->setEnabled(KV_SetItemLook(i, s).enabled);
     m_barH->setEnabled(m_fileOpen && m_stateH.enabled);
     m_barV->setEnabled(m_fileOpen && m_stateV.enabled);
+    m_fast->Refresh();
 }
 
 void TKv5MainWin::Dispatch(int tag) {
@@ -556,6 +566,32 @@ void TKv5MainWin::Dispatch(int tag) {
     case kvc::Forward:
         if (m_history.CanForward())
             ShowFrame(2, m_history.Forward());
+        break;
+    case kvc::FastPanel:
+        if (!m_fast->isHidden())
+            Beep();
+        else if (m_fileOpen)
+            m_fast->show();
+        break;
+    case kvc::FastTop:
+    case kvc::FastBottom:
+        m_fast->Dock(tag == kvc::FastTop);
+        break;
+    case kvc::FastHide:
+        m_fast->hide();
+        break;
+    case kvc::Memorize:
+        Memorize(-1);
+        break;
+    case kvc::GoFrame:
+        GoToFrame();
+        break;
+    case kvc::MakeMark:
+        if (m_fileOpen)
+            TBookmarkDlg::MakeBookmark(this, m_marks, m_plotter.GetFrameVertex());
+        break;
+    case kvc::GoMark:
+        GoToBookmark();
         break;
     case kvc::HelpContents:
         ShowHelpTopic(0);
@@ -697,6 +733,7 @@ void TKv5MainWin::CloseFile(bool keepPending) {
             ShowMsg(this, MsgKind::Warning, KV_Text(kvs::SaveError));
     }
     m_marks.Delete(-1);
+    m_fast->hide();
     if (m_reader.IsOpen())
         m_reader.Close();
     m_fileOpen = false;
@@ -973,8 +1010,7 @@ bool TKv5MainWin::HandleKey(QKeyEvent* e) {
             ApplySet(a.number);
         return true;
     case KvKeyAction::MemorizeSet:
-        // The set dialog with the number preselected joins here.
-        UpdateCommands();
+        Memorize(a.number);
         return true;
     case KvKeyAction::Parameter:
         m_params.Modify(ushort(a.letter), alt, shift, ctrl);
@@ -1044,11 +1080,7 @@ void TKv5MainWin::OnFastCommand(quint32 wParam, qint64 lParam) {
     } else if (wParam == 12) {
         Dispatch(kvc::Defaults);
     } else if (wParam <= 10 && lParam == 1) {
-        m_sets.Set(int(wParam) - 1, QString(), m_params);
-        FillSetNames();
-        if (!m_sets.Save(m_params))
-            ShowMsg(this, MsgKind::Warning, KV_Text(kvs::SaveError));
-        UpdateCommands();
+        StoreSet(int(wParam) - 1, QString());
     } else if (wParam <= 10 && lParam == 0) {
         ApplySet(int(wParam) - 1);
     }
@@ -1145,4 +1177,37 @@ void TKv5MainWin::StartExport() {
     }
     setEnabled(false);
     m_export->start(KV_GetImagerExeName(), args);
+}
+
+// ---- parameter sets, go-to and bookmarks through their dialogs
+
+void TKv5MainWin::Memorize(int preset) {
+    if (!m_fileOpen)
+        return;
+    QStringList names;
+    m_sets.GetNames(names);
+    int index = 0;
+    QString name;
+    if (TMemSetDlg::Execute(this, names, preset, &index, &name))
+        StoreSet(index, name);
+}
+
+void TKv5MainWin::StoreSet(int index, const QString& name) {
+    m_sets.Set(index, name, m_params);
+    FillSetNames();
+    if (!m_sets.Save(m_params))
+        ShowMsg(this, MsgKind::Warning, KV_Text(kvs::SaveError));
+    UpdateCommands();
+}
+
+void TKv5MainWin::GoToFrame() {
+    QPoint v;
+    if (m_fileOpen && TMoveDlg::Execute(this, m_plotter.GetFrameVertex(), m_reader.GetInt(5), &v))
+        ShowFrame(2, KV_ClampVertex(v, m_reader.GetInt(3), m_reader.GetInt(7)));
+}
+
+void TKv5MainWin::GoToBookmark() {
+    QPoint v;
+    if (m_fileOpen && TBkMarksDlg::Execute(this, m_marks, &v) && v != m_plotter.GetFrameVertex())
+        ShowFrame(2, KV_ClampVertex(v, m_reader.GetInt(3), m_reader.GetInt(7)));
 }

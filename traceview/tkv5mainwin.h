@@ -41,6 +41,7 @@ class QProcess;
 class QScrollBar;
 class QToolButton;
 class TAGATableWin;
+class TFastCtrlWin;
 class TKvImage;
 
 class TKv5MainWin : public QMainWindow {
@@ -66,6 +67,7 @@ public:
     QAction* SetItem(int index) const { return m_setItems[index]; }
     QMenu* PopupMenu() const { return m_popup; }
     QMenu* ReopenMenu() const { return m_reopenMenu; }
+    TFastCtrlWin* FastPanel() const { return m_fast; }
     TKvImage* Image() const { return m_img; }
     QString PanelText(int i) const;
     bool FileOpen() const { return m_fileOpen; }
@@ -109,6 +111,12 @@ private:
 
     void OnFastCommand(quint32 wParam, qint64 lParam);
     void OnAgaChanged(quint32 wParam);
+    // Sets, go-to and bookmarks through their dialogs; preset: the set index of Shift+Ctrl+digit
+    // or -1.
+    void Memorize(int preset);
+    void StoreSet(int index, const QString& name);
+    void GoToFrame();
+    void GoToBookmark();
     void OpenPending();
     bool ZeroTraceCheck();
     void CloseFile(bool keepPending);
@@ -188,6 +196,7 @@ private:
     QMenu* m_reopenMenu = nullptr;
     QMenu* m_fastMenu = nullptr;
     QMenu* m_popup = nullptr;
+    TFastCtrlWin* m_fast = nullptr;
     QProcess* m_export = nullptr;
     FileChooser m_choose;
     TAGATableWin* m_agaWin = nullptr; // built on first use
