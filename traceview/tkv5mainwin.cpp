@@ -433,6 +433,7 @@ void TKv5MainWin::UpdateCommands() {
         m_setItems[i]->setEnabled(KV_SetItemLook(i, s).enabled);
     m_barH->setEnabled(m_fileOpen && m_stateH.enabled);
     m_barV->setEnabled(m_fileOpen && m_stateV.enabled);
+    m_fast->SetGainTableShown(s.agaWindowShown);
     m_fast->Refresh();
 }
 
