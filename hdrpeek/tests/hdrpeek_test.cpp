@@ -22,7 +22,7 @@ namespace {
 
 // A SEG-Y file described by its binary header words; traces of 240 header bytes and `samples`
 // zero samples of `sampleSize` bytes, then `tail` stray bytes.
-struct FileSpec {
+struct FileLayout {
     bool big = true;
     int interval = 2000;
     int samples = 50;
@@ -34,7 +34,7 @@ struct FileSpec {
     int tail = 0;
 };
 
-QByteArray segyBytes(const FileSpec& s) {
+QByteArray segyBytes(const FileLayout& s) {
     QByteArray bytes(trc::kFileHeaderBytes, '\0');
     unsigned char* bin = reinterpret_cast<unsigned char*>(bytes.data()) + trc::kTextHeaderBytes;
     const auto set = [&](int index, int value) {
@@ -130,7 +130,7 @@ const QString kNoTraceCount = QStringLiteral(
 } // namespace
 
 TEST_F(HeaderInspector, BigEndianFileFailsAsVariant0AndReadsAsVariant1AtOnce) {
-    const QString path = write("big.sgy", segyBytes(FileSpec{}));
+    const QString path = write("big.sgy", segyBytes(FileLayout{}));
     inspect(0, path, [&](QDialog* d) {
         EXPECT_EQ(d->windowTitle(), "Пробное чтение заголовка SEG-Y файла");
         // The read is posted: nothing is shown before the event loop runs it.
@@ -187,19 +187,19 @@ TEST_F(HeaderInspector, FailuresWithoutHeaderShowOnlyTheTextInDarkRed) {
 }
 
 TEST_F(HeaderInspector, BadHeadersNameTheWordsAndTheTraceCount) {
-    FileSpec cut;
+    FileLayout cut;
     cut.big = false;
     cut.tail = 7;
-    FileSpec words;
+    FileLayout words;
     words.big = false;
     words.format = 99;
     words.samples = 0;
-    FileSpec noInterval;
+    FileLayout noInterval;
     noInterval.big = false;
     noInterval.interval = 0;
     const struct {
         const char* what;
-        FileSpec spec;
+        FileLayout layout;
         QString text;
     } cases[] = {
         {"7 stray bytes after the traces", cut, "Ошибочный заголовок файла" + kNoTraceCount},
@@ -209,7 +209,7 @@ TEST_F(HeaderInspector, BadHeadersNameTheWordsAndTheTraceCount) {
          "Ошибочный заголовок файла. Следующие слова недействительны: 6. Число трасс - 10"},
     };
     for (const auto& c : cases) {
-        const QString path = write("bad.sgy", segyBytes(c.spec));
+        const QString path = write("bad.sgy", segyBytes(c.layout));
         inspect(0, path, [&](QDialog* d) {
             const Shown s = afterRead(d);
             EXPECT_EQ(s.result, c.text) << c.what;
@@ -244,8 +244,8 @@ TEST_F(HeaderInspector, WithoutAFileNameNothingIsRead) {
 TEST_F(HeaderInspector, FileBoxShortensTheTextAndHintsTheFullPath) {
     const QString deep = dir.filePath(QString("очень длинное имя папки/").repeated(6));
     ASSERT_TRUE(QDir().mkpath(deep));
-    const QString path =
-        write(QString("очень длинное имя папки/").repeated(6) + "line.sgy", segyBytes(FileSpec{}));
+    const QString path = write(QString("очень длинное имя папки/").repeated(6) + "line.sgy",
+                               segyBytes(FileLayout{}));
     inspect(0, path, [&](QDialog* d) {
         const auto* box = d->findChild<QLineEdit*>("p_edFile");
         EXPECT_EQ(box->toolTip(), path);

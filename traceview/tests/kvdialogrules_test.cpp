@@ -314,13 +314,13 @@ TEST(AmpMaxSearch, MatchesTheWindowByWindowSearch) {
 }
 
 TEST(AmpMaxSearch, FindsAStrongEventAndStopsWithTheBestSoFar) {
-    SynthSpec spec;
-    spec.sources = 2;
-    spec.receivers = 30;
-    spec.samples = 300;
-    spec.format = 5;
+    SynthSpec shot;
+    shot.sources = 2;
+    shot.receivers = 30;
+    shot.samples = 300;
+    shot.format = 5;
     const std::string path = qEnvironmentVariable("GRAVIK_HOME").toStdString() + "/event.sgy";
-    ASSERT_EQ(WriteSynthSegy(path, spec), 0);
+    ASSERT_EQ(WriteSynthSegy(path, shot), 0);
     // A block of 5 traces x 11 samples around trace 37, sample 200, far above the record.
     QFile file(QString::fromStdString(path));
     ASSERT_TRUE(file.open(QIODevice::ReadWrite));

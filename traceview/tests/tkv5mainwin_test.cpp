@@ -171,8 +171,8 @@ TEST_F(MainWin, WithoutAFileOnlyOpeningAndHelpWork) {
 }
 
 TEST_F(MainWin, OpenDrawsTheFrameThePlotterDraws) {
-    const SynthSpec spec = Spec(4, 24);
-    const QString path = MakeFile("record.sgy", spec);
+    const SynthSpec shot = Spec(4, 24);
+    const QString path = MakeFile("record.sgy", shot);
     win->SetFileChooser([&](bool save, const QString&, const QString&, const QString&,
                             const QString&) { return save ? QString() : path; });
     win->Dispatch(kvc::FileOpen);
@@ -183,7 +183,7 @@ TEST_F(MainWin, OpenDrawsTheFrameThePlotterDraws) {
     EXPECT_TRUE(win->Action(kvc::HeaderProbe)->isEnabled());
 
     // The amplitude factor from trace 1: 10 / mean |sample|.
-    const std::vector<float> first = SynthTrace(spec, 0, 0);
+    const std::vector<float> first = SynthTrace(shot, 0, 0);
     double sum = 0;
     for (float v : first)
         sum += std::fabs(double(v));
@@ -193,7 +193,7 @@ TEST_F(MainWin, OpenDrawsTheFrameThePlotterDraws) {
     QImage direct(Canvas().size(), QImage::Format_RGB32);
     TCSViewOpts opts;
     TCSeisPlotter1 plotter;
-    DirectDelegate source(spec, factor * TKv5MainWin::kDisplayScale);
+    DirectDelegate source(shot, factor * TKv5MainWin::kDisplayScale);
     plotter.Init(&direct, &opts, true);
     plotter.SetFileInfo(96, 2000, kSamples);
     plotter.SetDelegate(&source);
